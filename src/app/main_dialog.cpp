@@ -1,0 +1,130 @@
+#include "app/main_dialog.h"
+
+#include "app/center_window.h"
+#include "app/column_fonts.h"
+#include "app/version_dialog.h"
+#include "app/viewer_state.h"
+#include "edit/key_filter.h"
+#include "res/resource.h"
+#include "view/column_subclass.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <string.h>
+
+static void InitMainDialog(HWND dialog)
+{
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL,
+                 (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
+
+    viewer.mainDialog = dialog;
+    DragAcceptFiles(dialog, TRUE);
+
+    memset(viewer.pattern, 0, sizeof viewer.pattern);
+    viewer.fileHandle = INVALID_HANDLE_VALUE;
+    viewer.mappingHandle = NULL;
+    viewer.viewBase = NULL;
+    viewer.viewOffset = 1;
+    viewer.topLine = 0;
+    viewer.lineCount = 1;
+    viewer.tailBytes = 0;
+    viewer.editFocus = 0;
+    viewer.scaledScroll = 0;
+    viewer.pageRendered = 0;
+
+    // Every run starts read-only.
+    SendDlgItemMessageA(dialog, IDC_READONLY, BM_SETCHECK, BST_CHECKED, 0);
+    InitCommonControls();
+    EnableWindow(GetDlgItem(dialog, IDC_GO), FALSE);
+
+    SubclassColumn(GetDlgItem(dialog, IDC_HEX));
+    SubclassColumn(GetDlgItem(dialog, IDC_TEXT));
+
+    viewer.addressEdit = GetDlgItem(dialog, IDC_ADDRESS);
+    viewer.hexEdit = GetDlgItem(dialog, IDC_HEX);
+    viewer.charEdit = GetDlgItem(dialog, IDC_TEXT);
+
+    SetColumnFonts(dialog);
+    CenterOnDesktop(dialog);
+    InstallKeyFilter(dialog);
+    SendMessageA(viewer.hexEdit, EM_SETREADONLY, TRUE, 0);
+}
+
+void RunExitSequence(HWND dialog)
+{
+    DeleteColumnFonts();
+    RemoveKeyFilter(dialog);
+    DestroyWindow(dialog);
+}
+
+// EN_SETFOCUS: which column the key filter serves; the address column never
+// keeps the focus.
+static void NoteEditFocus(int control)
+{
+    if (control == IDC_HEX) {
+        viewer.editFocus = 1;
+    } else if (control == IDC_TEXT) {
+        viewer.editFocus = 2;
+    } else {
+        viewer.editFocus = 0;
+    }
+    if (control == IDC_ADDRESS) {
+        SetFocus(viewer.hexEdit);
+    }
+}
+
+static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    switch (HIWORD(wParam)) {
+    case EN_UPDATE:
+        return TRUE;
+    case EN_SETFOCUS:
+        NoteEditFocus(LOWORD(wParam));
+        return TRUE;
+    }
+
+    switch (LOWORD(wParam)) {
+    case IDOK:
+    case IDCANCEL:
+    case IDM_EXIT:
+        RunExitSequence(dialog);
+        return TRUE;
+    case IDC_GO:
+    case IDM_OPEN:
+    case IDM_SEARCH:
+        return TRUE;
+    case IDM_VERSION:
+        DialogBoxParamA(viewer.instance, "IDD_VERSION", dialog, VersionDialogProc, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitMainDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        return OnCommand(dialog, wParam, lParam);
+    case WM_VSCROLL:
+        return TRUE;
+    case WM_MOUSEWHEEL:
+        return TRUE;
+    case WM_DROPFILES:
+        DragFinish((HDROP)wParam);
+        return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(dialog, &paint);
+        EndPaint(dialog, &paint);
+        return TRUE;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,21 @@
+// Texts shown to the user. The sources are UTF-8; the compiler stores every
+// string in code page 932, the ANSI code page the program runs under.
+#ifndef KORVEX_MESSAGES_H
+#define KORVEX_MESSAGES_H
+
+#define MSG_CAPTION "ﾒｯｾｰｼﾞ"
+#define MSG_HOOK_FAILED "ﾌｯｸ失敗。"
+#define MSG_UNHOOK_FAILED "ﾌｯｸ解除に失敗。"
+#define MSG_CANNOT_OPEN "ﾌｧｲﾙを開けません。"
+#define MSG_TOO_LARGE "4096(GB)を超えたﾌｧｲﾙは、扱えません。"
+#define MSG_EMPTY_FILE "空ﾌｧｲﾙは、扱えません。"
+#define MSG_MAPPING_FAILED "CreateFileMappingに失敗しました。"
+#define MSG_VIEW_FAILED "MapViewOfFileに失敗しました。"
+#define MSG_NOT_FOUND "検索文字が見つかりませんでした。"
+#define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
+#define SEARCH_START_TEXT "検索開始"
+#define SEARCH_STOP_TEXT "検索中止"
+
+#define FONT_FACE_GOTHIC "ＭＳ ゴシック"
+
+#endif

@@ -1,0 +1,92 @@
+#include "app/startup.h"
+
+#include "app/main_dialog.h"
+#include "app/viewer_state.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+// Reserved window bytes of the frame class; never read or written.
+#define FRAME_EXTRA_BYTES 30
+
+LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        InitCommonControls();
+        return 0;
+    case WM_SIZE:
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int RegisterFrameClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass;
+    ZeroMemory(&windowClass, sizeof windowClass);
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = FrameWindowProc;
+    windowClass.cbClsExtra = 0;
+    windowClass.cbWndExtra = FRAME_EXTRA_BYTES;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KORVEX));
+    windowClass.hIconSm = LoadIconA(NULL, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    windowClass.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    windowClass.lpszMenuName = NULL;
+    windowClass.lpszClassName = FRAME_CLASS_NAME;
+    if (RegisterClassExA(&windowClass) != 0) {
+        return 1;
+    }
+    return GetLastError() == ERROR_CLASS_ALREADY_EXISTS ? 1 : 0;
+}
+
+HWND CreateFrameWindow(HINSTANCE instance)
+{
+    return CreateWindowExA(0, FRAME_CLASS_NAME, "Korvex", WS_OVERLAPPEDWINDOW,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           NULL, NULL, instance, NULL);
+}
+
+HWND CreateMainDialog(HINSTANCE instance, HWND frame)
+{
+    return CreateDialogParamA(instance, "IDD_MAIN", frame, MainDialogProc, 0);
+}
+
+int KorvexMain(HINSTANCE instance)
+{
+    viewer.searchDialog = NULL;
+    if (!RegisterFrameClass(instance)) {
+        return 0;
+    }
+    viewer.instance = instance;
+    HWND frame = CreateFrameWindow(instance);
+    if (frame == NULL) {
+        return 0;
+    }
+    // Without the main dialog nothing could ever end the loop: the process
+    // would live on invisibly.
+    if (CreateMainDialog(instance, frame) == NULL) {
+        DestroyWindow(frame);
+        return 0;
+    }
+
+    MSG message;
+    message.wParam = 0;
+    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+        if (viewer.searchDialog != NULL && IsDialogMessageA(viewer.searchDialog, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return (int)message.wParam;
+}

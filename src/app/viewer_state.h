@@ -1,0 +1,63 @@
+// The one process-wide record of file, page, user-interface and search state.
+// Every field is touched on the user-interface thread only, so nothing is locked.
+#ifndef KORVEX_VIEWER_STATE_H
+#define KORVEX_VIEWER_STATE_H
+
+#include <windows.h>
+
+#include <stdint.h>
+
+#define TEXT_BUFFER_SIZE 5120
+#define SEARCH_INPUT_SIZE 128
+// A string search may use every byte read from the box (127), so the
+// pattern and the carry hold that many.
+#define PATTERN_CAPACITY 128
+#define FONT_COUNT 5
+
+struct ViewerState {
+    HINSTANCE instance;
+    HWND mainDialog;
+    HWND searchDialog;
+    HWND hexEdit;
+    HWND addressEdit;
+    HWND charEdit;
+    WNDPROC savedEditProc;
+    HHOOK keyboardHook;
+    HFONT fonts[FONT_COUNT];
+
+    // The open file (INVALID_HANDLE_VALUE and 0 when none).
+    HANDLE fileHandle;
+    HANDLE mappingHandle;
+    unsigned char *viewBase;  // null exactly when viewOffset is 1
+    uint64_t viewOffset;
+    uint32_t windowSize;
+    uint64_t fileSize;
+    uint32_t tailBytes;
+    uint64_t lineCount;
+
+    // The page shown.
+    uint64_t topLine;
+    uint32_t pageBytes;
+    unsigned char scaledScroll;
+    // Set by a successful render, cleared by a close and by a page load that
+    // moved topLine but did not render: the hex text may only be stored
+    // into the page it was rendered from.
+    unsigned char pageRendered;
+
+    // 0 none, 1 the hex column, 2 the character column (the key filter's switch).
+    unsigned char editFocus;
+
+    char hexText[TEXT_BUFFER_SIZE];
+    char hexSnapshot[TEXT_BUFFER_SIZE];
+    char addressText[TEXT_BUFFER_SIZE];
+    char charText[TEXT_BUFFER_SIZE];
+
+    // Search.
+    int searchRunning;
+    char searchInput[SEARCH_INPUT_SIZE];
+    unsigned char pattern[PATTERN_CAPACITY];
+};
+
+extern ViewerState viewer;
+
+#endif

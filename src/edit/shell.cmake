@@ -1,0 +1,3 @@
+list(APPEND KORVEX_SHELL_SOURCES
+    src/edit/key_filter.cpp
+)

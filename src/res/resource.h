@@ -1,0 +1,41 @@
+// Control and command identifiers shared by the resource script and the code.
+// The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDM_FORM_MENU)
+// are deliberately not defined: they stay string names and are loaded by name.
+#ifndef KORVEX_RESOURCE_H
+#define KORVEX_RESOURCE_H
+
+#define IDI_KORVEX 500
+
+// IDD_MAIN
+#define IDC_HEX 100
+#define IDC_JUMP 101
+#define IDC_TEXT 102
+#define IDC_JUMP_UNIT 103
+#define IDC_READONLY 104
+#define IDC_SCROLL 105
+#define IDC_ADDRESS 106
+#define IDC_TEXT_RULER 107
+#define IDC_FILESIZE 108
+#define IDC_GO 109
+#define IDC_HEX_RULER 110
+#define IDC_SEPARATOR 111
+
+// IDM_FORM_MENU
+#define IDM_OPEN 200
+#define IDM_EXIT 201
+#define IDM_SEARCH 202
+#define IDM_VERSION 203
+
+// IDD_VERSION
+#define IDC_VERSION_NAME 300
+#define IDC_VERSION_NOTICE 301
+
+// IDD_SEARCH
+#define IDC_SEARCH_TEXT 400
+#define IDC_SEARCH_START 401
+#define IDC_SEARCH_HEX 402
+#define IDC_SEARCH_STRING 403
+#define IDC_SEARCH_LABEL 404
+#define IDC_SEARCH_GROUP 405
+
+#endif
