@@ -1,0 +1,28 @@
+#include "edit/key_filter_rule.h"
+
+#include <benchmark/benchmark.h>
+
+// The filter runs for every keystroke of the thread; a typing burst mixes
+// digits, navigation, swallowed keys and modifier states.
+static void BM_KeyFilterDecision(benchmark::State &state)
+{
+    KeyFilterInput inputs[64];
+    for (int i = 0; i < 64; ++i) {
+        inputs[i].code = (i % 17 == 0) ? -1 : 0;
+        inputs[i].key = (uintptr_t)((i * 37 + 11) & 0xFF);
+        inputs[i].shiftDown = (unsigned char)(i % 11 == 0);
+        inputs[i].ctrlDown = (unsigned char)(i % 5 == 0);
+        inputs[i].f3Down = (unsigned char)(i % 23 == 0);
+        inputs[i].editFocus = (unsigned char)(i % 4);
+        inputs[i].hexSelection = (unsigned char)(i % 3 == 0);
+    }
+    int next = 0;
+    for (auto _ : state) {
+        uintptr_t handOn = 0;
+        int swallow = KeyFilterSwallows(&inputs[next], &handOn);
+        benchmark::DoNotOptimize(swallow);
+        benchmark::DoNotOptimize(handOn);
+        next = (next + 1) & 63;
+    }
+}
+BENCHMARK(BM_KeyFilterDecision);

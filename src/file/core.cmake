@@ -1,0 +1,4 @@
+list(APPEND KORVEX_CORE_SOURCES
+    src/file/file_geometry.cpp
+    src/file/window_math.cpp
+)

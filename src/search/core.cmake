@@ -1,0 +1,4 @@
+list(APPEND KORVEX_CORE_SOURCES
+    src/search/search_pattern.cpp
+    src/search/search_scan.cpp
+)

@@ -1,0 +1,245 @@
+#include "search/search_scan.h"
+
+#include <string.h>
+
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+typedef std::vector<unsigned char> Bytes;
+
+// The first occurrence at or after start, by plain comparison.
+int Reference(const Bytes &file, uint64_t start, const Bytes &pattern, uint64_t *hit)
+{
+    if (pattern.size() > file.size())
+        return 0;
+    for (uint64_t i = start; i + pattern.size() <= file.size(); i++) {
+        if (memcmp(file.data() + i, pattern.data(), pattern.size()) == 0) {
+            *hit = i;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int Search(const Bytes &file, uint32_t windowSize, uint64_t line, uint32_t column,
+           const Bytes &pattern, uint64_t *hit)
+{
+    return SearchFileBytes(file.data(), file.size(), windowSize, line, column, pattern.data(),
+                           (uint32_t)pattern.size(), hit);
+}
+
+TEST(SearchScan, AgreesWithPlainComparisonOnRandomFiles)
+{
+    std::mt19937 random(20240611);
+    const uint32_t windowSizes[] = {16, 32, 48, 64, 112, 256, 1024, 4096};
+    int hits = 0, misses = 0;
+    for (int round = 0; round < 4000; round++) {
+        uint32_t alphabet = 2 + random() % 3;
+        uint64_t size = 1 + random() % (round % 4 == 0 ? 5000 : 700);
+        Bytes file(size);
+        for (unsigned char &b : file)
+            b = (unsigned char)('a' + random() % alphabet);
+
+        uint32_t length = 1 + random() % (random() % 4 == 0 ? 127 : 12);
+        Bytes pattern(length);
+        uint64_t from = random() % size;
+        for (uint32_t i = 0; i < length; i++)
+            pattern[i] = from + i < size ? file[from + i] : (unsigned char)('a' + random() % alphabet);
+        if (random() % 3 == 0)
+            pattern[random() % length] = (unsigned char)('a' + random() % alphabet);
+
+        uint32_t windowSize = random() % 5 == 0 ? (uint32_t)size : windowSizes[random() % 8];
+        uint64_t start = random() % (size + 1);
+        // The page's top line lies up to 47 lines above the caret's line.
+        uint64_t line = start / 16;
+        line -= random() % 48 < line ? random() % 48 % (line + 1) : line;
+        uint32_t column = (uint32_t)(start - line * 16);
+
+        SCOPED_TRACE(testing::Message() << "round " << round << " size " << size << " window "
+                                        << windowSize << " pattern " << length << " start "
+                                        << start);
+        uint64_t expected = 0, found = 0;
+        int expectedHit = Reference(file, start, pattern, &expected);
+        ASSERT_EQ(Search(file, windowSize, line, column, pattern, &found), expectedHit);
+        if (expectedHit) {
+            ASSERT_EQ(found, expected);
+            hits++;
+        } else {
+            misses++;
+        }
+    }
+    EXPECT_GT(hits, 1000);
+    EXPECT_GT(misses, 300);
+}
+
+// Long patterns made of partial matches, placed across every window end.
+TEST(SearchScan, LongPatternsAcrossWindowEnds)
+{
+    for (uint32_t windowSize : {16u, 64u, 128u, 256u}) {
+        for (uint32_t length : {2u, 17u, 64u, 65u, 127u}) {
+            Bytes pattern(length, 'a');
+            pattern[length - 1] = 'b';
+            for (uint64_t at = 0; at + length <= 1024; at += 7) {
+                Bytes file(1024, 'a');  // every position a partial match
+                file[at + length - 1] = 'b';
+                uint64_t found = 0;
+                ASSERT_EQ(Search(file, windowSize, 0, 0, pattern, &found), 1)
+                    << windowSize << " " << length << " " << at;
+                ASSERT_EQ(found, at);
+            }
+        }
+    }
+}
+
+TEST(SearchScan, TwoBytesAcrossAWindowBoundary)
+{
+    Bytes file(4096, 0);
+    file[1023] = 0x4D;
+    file[1024] = 0x5A;
+    Bytes pattern = {0x4D, 0x5A};
+    uint64_t found = 0;
+    ASSERT_EQ(Search(file, 1024, 0, 5, pattern, &found), 1);
+    EXPECT_EQ(found, 1023u);
+}
+
+TEST(SearchScan, PatternAtAWindowsFirstByteFromAnEarlierWindow)
+{
+    Bytes file(4096, 0);
+    memcpy(file.data() + 2048, "MZ\x90", 3);
+    Bytes pattern = {'M', 'Z', 0x90};
+    uint64_t found = 0;
+    ASSERT_EQ(Search(file, 1024, 10, 0, pattern, &found), 1);
+    EXPECT_EQ(found, 2048u);
+}
+
+TEST(SearchScan, PartialMatchAtTheEndOfTheFileIsNotFound)
+{
+    Bytes file(1000, 'x');
+    memcpy(file.data() + 997, "abc", 3);
+    uint64_t found = 0;
+    Bytes pattern = {'a', 'b', 'c', 'd'};
+    EXPECT_EQ(Search(file, 1024, 0, 0, pattern, &found), 0);
+    EXPECT_EQ(Search(file, 16, 0, 0, pattern, &found), 0);
+    EXPECT_EQ(Search(file, 1000, 0, 0, pattern, &found), 0);
+    Bytes tail = {'b', 'c'};
+    ASSERT_EQ(Search(file, 16, 0, 0, tail, &found), 1);
+    EXPECT_EQ(found, 998u);
+}
+
+TEST(SearchScan, CaretPastTheEndFindsNothing)
+{
+    Bytes file(100, 'a');
+    Bytes pattern = {'a'};
+    uint64_t found = 0;
+    EXPECT_EQ(Search(file, 100, 2, 68, pattern, &found), 0);  // byte 100
+    EXPECT_EQ(Search(file, 16, 0, 100, pattern, &found), 0);
+    ASSERT_EQ(Search(file, 16, 0, 99, pattern, &found), 1);
+    EXPECT_EQ(found, 99u);
+}
+
+TEST(SearchScan, HitOnTheCaretsOwnByteAndOverlappingRepeats)
+{
+    Bytes file(64, 0);
+    file[20] = file[21] = file[22] = 0xAA;
+    Bytes pattern = {0xAA, 0xAA};
+    uint64_t found = 0;
+    ASSERT_EQ(Search(file, 16, 1, 4, pattern, &found), 1);
+    EXPECT_EQ(found, 20u);
+    ASSERT_EQ(Search(file, 16, 1, 5, pattern, &found), 1);
+    EXPECT_EQ(found, 21u);
+    EXPECT_EQ(Search(file, 16, 1, 6, pattern, &found), 0);
+}
+
+// A page straddling two windows with the caret's byte in the later one:
+// nothing before the caret is reported, and the caret's byte is found.
+TEST(SearchScan, CaretInTheNextWindowOfAStraddlingPage)
+{
+    Bytes file(4096, 0);
+    file[1000] = 'Q';       // before the caret, in the first window
+    file[1023] = 'Q';       // also before the caret
+    file[1050] = 'Q';       // after the second window's start, before the caret
+    file[1100] = 'Q';       // the caret's byte
+    Bytes pattern = {'Q'};
+    uint64_t top = 1000 / 16;  // line 62: the page runs into the second window
+    uint64_t found = 0;
+    ASSERT_EQ(Search(file, 1024, top, 1100 - top * 16, pattern, &found), 1);
+    EXPECT_EQ(found, 1100u);
+
+    // A match straddling the boundary that starts before the caret is not taken.
+    file[1023] = 'R';
+    file[1024] = 'S';
+    file[1100] = 0;
+    file[2000] = 'R';
+    file[2001] = 'S';
+    Bytes straddle = {'R', 'S'};
+    ASSERT_EQ(Search(file, 1024, top, 1030 - top * 16, straddle, &found), 1);
+    EXPECT_EQ(found, 2000u);
+}
+
+TEST(SearchScan, StartMovesToTheWindowHoldingTheCaretsByte)
+{
+    struct StartCase {
+        uint64_t line;
+        uint32_t column;
+        uint32_t windowSize;
+        uint64_t fileSize;
+        uint64_t expectedLine;
+        uint32_t expectedColumn;
+    };
+    const StartCase cases[] = {
+        {0, 100, 1024, 4096, 0, 100},        // same window
+        {62, 768, 1024, 4096, 64, 736},      // byte 1760 lies in window 1
+        {62, 31, 1024, 4096, 62, 31},        // byte 1023: still window 0
+        {62, 32, 1024, 4096, 64, 0},         // byte 1024: window 1's first
+        {0, 768, 16, 4096, 48, 0},           // small windows: several on
+        {0, 770, 32, 4096, 48, 2},
+        {62, 768, 1024, 1760, 62, 768},      // at the end of the file: kept
+        {0, 99, 100, 100, 0, 99},            // one window, not whole lines
+        {4, 700, 65536, 1ull << 40, 4, 700}, // a real window
+        {4095 * 4, 767, 65536, 1ull << 40, 4096 * 4, 767 - 64},
+    };
+    for (const StartCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.line << "+" << c.column << " window " << c.windowSize);
+        uint64_t line = c.line;
+        uint32_t column = c.column;
+        NormaliseSearchStart(&line, &column, c.windowSize, c.fileSize);
+        EXPECT_EQ(line, c.expectedLine);
+        EXPECT_EQ(column, c.expectedColumn);
+    }
+}
+
+TEST(SearchScan, OneWindowKeepsTheUntestedTailAsCarry)
+{
+    const unsigned char window[] = "xxabcab";
+    const unsigned char pattern[] = "abcd";
+    unsigned char carry[SEARCH_PATTERN_CAPACITY];
+    uint32_t carryCount = 0;
+    int64_t offset = 0;
+    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, window, 7, 0, &offset), 0);
+    ASSERT_EQ(carryCount, 3u);  // starts 4, 5, 6 were not tested
+    EXPECT_EQ(memcmp(carry, "cab", 3), 0);
+
+    const unsigned char next[] = "cdzz";
+    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, next, 4, 0, &offset), 1);
+    EXPECT_EQ(offset, -2);
+
+    // Start past every testable position: the tail from the start is kept.
+    carryCount = 0;
+    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, window, 7, 5, &offset), 0);
+    ASSERT_EQ(carryCount, 2u);
+    EXPECT_EQ(memcmp(carry, "ab", 2), 0);
+
+    // Carried positions that fail leave only this window's tail.
+    carryCount = 2;
+    memcpy(carry, "ab", 2);
+    const unsigned char other[] = "zzzzzza";
+    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, other, 7, 0, &offset), 0);
+    ASSERT_EQ(carryCount, 3u);
+    EXPECT_EQ(memcmp(carry, "zza", 3), 0);
+}
+
+}  // namespace
