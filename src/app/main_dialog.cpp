@@ -5,8 +5,12 @@
 #include "app/version_dialog.h"
 #include "app/viewer_state.h"
 #include "edit/key_filter.h"
+#include "file/choose_file.h"
+#include "file/mapped_file.h"
 #include "res/resource.h"
+#include "search/search_dialog.h"
 #include "view/column_subclass.h"
+#include "view/scroll_handlers.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -52,6 +56,7 @@ static void InitMainDialog(HWND dialog)
 
 void RunExitSequence(HWND dialog)
 {
+    CloseMappedFile(dialog);
     DeleteColumnFonts();
     RemoveKeyFilter(dialog);
     DestroyWindow(dialog);
@@ -90,9 +95,19 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
     case IDM_EXIT:
         RunExitSequence(dialog);
         return TRUE;
+    case IDM_OPEN: {
+        char path[PATH_CAPACITY];
+        if (ChooseFile(dialog, path)) {
+            OpenMappedFile(dialog, path);
+        }
+        return TRUE;
+    }
     case IDC_GO:
-    case IDM_OPEN:
+        HandleJump(dialog);
+        return TRUE;
     case IDM_SEARCH:
+        memset(viewer.searchInput, 0, sizeof viewer.searchInput);
+        OpenSearchDialog(dialog);
         return TRUE;
     case IDM_VERSION:
         DialogBoxParamA(viewer.instance, "IDD_VERSION", dialog, VersionDialogProc, 0);
@@ -110,11 +125,13 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         return OnCommand(dialog, wParam, lParam);
     case WM_VSCROLL:
+        HandleScrollBar(dialog, wParam);
         return TRUE;
     case WM_MOUSEWHEEL:
+        HandleWheel(wParam);
         return TRUE;
     case WM_DROPFILES:
-        DragFinish((HDROP)wParam);
+        OpenDroppedFile(dialog, (HDROP)wParam);
         return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT paint;

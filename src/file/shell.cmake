@@ -1,0 +1,4 @@
+list(APPEND KORVEX_SHELL_SOURCES
+    src/file/mapped_file.cpp
+    src/file/choose_file.cpp
+)

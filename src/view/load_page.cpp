@@ -1,0 +1,47 @@
+#include "view/load_page.h"
+
+#include "app/viewer_state.h"
+#include "edit/write_back.h"
+#include "file/mapped_file.h"
+#include "res/resource.h"
+#include "view/column_format.h"
+#include "view/dump_page.h"
+#include "view/page_copy.h"
+#include "view/page_math.h"
+
+void LoadPage(HWND dialog, uint64_t line)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    line = ClampTopLine(line, viewer.lineCount);
+    WriteBack(dialog, viewer.topLine);
+
+    viewer.topLine = line;
+    SetScrollPos(GetDlgItem(dialog, IDC_SCROLL), SB_CTL,
+                 ScrollPositionFor(viewer.topLine, viewer.lineCount, viewer.scaledScroll), TRUE);
+    viewer.pageBytes = PageBytesAt(viewer.topLine, viewer.lineCount, viewer.tailBytes);
+
+    unsigned char page[DUMP_PAGE_BYTES];
+    if (!CopyPageFromWindows(viewer.topLine, viewer.pageBytes, viewer.windowSize, MapWindowForPage,
+                             dialog, page)) {
+        // The columns still show the page left behind; none of it may be
+        // stored at the new topLine.
+        viewer.pageRendered = 0;
+        return;
+    }
+    RenderPage(dialog, viewer.topLine, page);
+}
+
+void RenderPage(HWND dialog, uint64_t line, const unsigned char *bytes)
+{
+    LockWindowUpdate(dialog);
+    FormatColumns(line, bytes, viewer.pageBytes, viewer.addressText, viewer.hexText,
+                  viewer.charText);
+    SetDlgItemTextA(dialog, IDC_ADDRESS, viewer.addressText);
+    SetDlgItemTextA(dialog, IDC_HEX, viewer.hexText);
+    SetDlgItemTextA(dialog, IDC_TEXT, viewer.charText);
+    lstrcpyA(viewer.hexSnapshot, viewer.hexText);
+    viewer.pageRendered = 1;
+    LockWindowUpdate(NULL);
+}

@@ -1,0 +1,18 @@
+// Every change of the page: store the page being left, move, copy the new
+// page's bytes out of the mapped windows and render the three columns.
+#ifndef KORVEX_LOAD_PAGE_H
+#define KORVEX_LOAD_PAGE_H
+
+#include <windows.h>
+
+#include <stdint.h>
+
+// Shows the page at line, any value (past the end gives the last page).
+// Does nothing while no file is open.
+void LoadPage(HWND dialog, uint64_t line);
+
+// Fills the address, hex and character columns with the pageBytes bytes of
+// the page at line, and takes the hex text's snapshot.
+void RenderPage(HWND dialog, uint64_t line, const unsigned char *bytes);
+
+#endif
