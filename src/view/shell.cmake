@@ -1,3 +1,10 @@
 list(APPEND KORVEX_SHELL_SOURCES
     src/view/column_subclass.cpp
 )
+list(APPEND KORVEX_SHELL_SOURCES
+    src/view/load_page.cpp
+)
+list(APPEND KORVEX_SHELL_SOURCES
+    src/view/scroll_handlers.cpp
+    src/view/column_key_handlers.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND KORVEX_SHELL_SOURCES
+    src/search/search_dialog.cpp
+)

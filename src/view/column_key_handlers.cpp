@@ -1,0 +1,90 @@
+#include "view/column_key_handlers.h"
+
+#include "app/viewer_state.h"
+#include "search/search_dialog.h"
+#include "view/column_keys.h"
+#include "view/load_page.h"
+
+#include <string.h>
+
+static int IsDown(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+static void ReadColumn(HWND column, int kind, WPARAM key, ColumnKeyInput *input)
+{
+    DWORD selStart = 0;
+    DWORD selEnd = 0;
+    SendMessageA(column, EM_GETSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
+    input->column = kind;
+    input->key = (unsigned)key;
+    input->ctrlDown = IsDown(VK_CONTROL);
+    input->selStart = selStart;
+    input->selEnd = selEnd;
+    input->caretLine = (uint32_t)SendMessageA(column, EM_LINEFROMCHAR, (WPARAM)-1, 0);
+    input->topLine = viewer.topLine;
+    input->lineCount = viewer.lineCount;
+}
+
+// The page load first, then the selection, since the load replaces the text.
+static void Apply(HWND column, const ColumnKeyAction *action)
+{
+    if (action->load) {
+        LoadPage(viewer.mainDialog, action->line);
+    }
+    if (action->select == COLUMN_SELECT_RANGE) {
+        SendMessageA(column, EM_SETSEL, action->selStart, action->selEnd);
+    } else if (action->select == COLUMN_SELECT_TEXT_END) {
+        int end = GetWindowTextLengthA(column);
+        SendMessageA(column, EM_SETSEL, end, end);
+    }
+}
+
+static void ColumnKeyDownIn(HWND column, int kind, WPARAM key)
+{
+    ColumnKeyInput input;
+    ColumnKeyAction action;
+    ReadColumn(column, kind, key, &input);
+    ColumnKeyDown(&input, &action);
+    Apply(column, &action);
+}
+
+void HexKeyDown(HWND window, WPARAM key)
+{
+    ColumnKeyDownIn(viewer.hexEdit, COLUMN_HEX, key);
+
+    int search = HexSearchKey((unsigned)key, IsDown(VK_CONTROL), IsDown(VK_F3),
+                              (unsigned char)viewer.searchInput[0]);
+    if (search == SEARCH_KEY_NEW) {
+        memset(viewer.searchInput, 0, sizeof viewer.searchInput);
+        OpenSearchDialog(window);
+    } else if (search == SEARCH_KEY_RESUME) {
+        OpenSearchDialog(window);
+    }
+}
+
+void CharKeyDown(HWND window, WPARAM key)
+{
+    (void)window;
+    ColumnKeyDownIn(viewer.charEdit, COLUMN_CHAR, key);
+}
+
+static void ColumnKeyUpIn(HWND column, int kind, WPARAM key)
+{
+    ColumnKeyInput input;
+    ColumnKeyAction action;
+    ReadColumn(column, kind, key, &input);
+    ColumnKeyUp(&input, &action);
+    Apply(column, &action);
+}
+
+void HexKeyUp(WPARAM key)
+{
+    ColumnKeyUpIn(viewer.hexEdit, COLUMN_HEX, key);
+}
+
+void CharKeyUp(WPARAM key)
+{
+    ColumnKeyUpIn(viewer.charEdit, COLUMN_CHAR, key);
+}

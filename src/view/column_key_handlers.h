@@ -1,0 +1,14 @@
+// The hex and character columns' key handlers: they keep the caret in step
+// with the page at the page's edges. Each runs before the edit control's own
+// handling of the same key.
+#ifndef KORVEX_COLUMN_KEY_HANDLERS_H
+#define KORVEX_COLUMN_KEY_HANDLERS_H
+
+#include <windows.h>
+
+void HexKeyDown(HWND window, WPARAM key);
+void CharKeyDown(HWND window, WPARAM key);
+void HexKeyUp(WPARAM key);
+void CharKeyUp(WPARAM key);
+
+#endif
