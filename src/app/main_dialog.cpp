@@ -5,6 +5,7 @@
 #include "app/version_dialog.h"
 #include "app/viewer_state.h"
 #include "edit/key_filter.h"
+#include "edit/overwrite_edit.h"
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
@@ -80,9 +81,11 @@ static void NoteEditFocus(int control)
 
 static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
 {
-    (void)lParam;
     switch (HIWORD(wParam)) {
     case EN_UPDATE:
+        if ((HWND)lParam == viewer.hexEdit) {
+            OverwriteEdit(dialog);
+        }
         return TRUE;
     case EN_SETFOCUS:
         NoteEditFocus(LOWORD(wParam));

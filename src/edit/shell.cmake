@@ -4,3 +4,6 @@ list(APPEND KORVEX_SHELL_SOURCES
 list(APPEND KORVEX_SHELL_SOURCES
     src/edit/write_back.cpp
 )
+list(APPEND KORVEX_SHELL_SOURCES
+    src/edit/overwrite_edit.cpp
+)

@@ -1,8 +1,33 @@
 #include "edit/write_back.h"
 
+#include "app/viewer_state.h"
+#include "edit/overwrite_text.h"
+#include "edit/page_parse.h"
+#include "file/mapped_file.h"
+#include "res/resource.h"
+
 void WriteBack(HWND dialog, uint64_t line)
 {
-    // Stores nothing until typing over the hex column keeps its shape.
-    (void)dialog;
-    (void)line;
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    if (IsDlgButtonChecked(dialog, IDC_READONLY) == BST_CHECKED) {
+        return;
+    }
+    if (line > viewer.lineCount - 1) {
+        return;
+    }
+    // The text shown was not rendered from the page at line of this file.
+    if (!viewer.pageRendered) {
+        return;
+    }
+    if (!HexTextEdited(viewer.hexText, viewer.hexSnapshot)) {
+        return;
+    }
+    // Only a page of hex digits is ever parsed into the file.
+    if (!IsHexColumnShape(viewer.hexText, (uint32_t)lstrlenA(viewer.hexText), viewer.pageBytes)) {
+        return;
+    }
+    StoreHexPage(line, viewer.hexText, viewer.pageBytes, viewer.windowSize, MapWindowForPage,
+                 dialog);
 }

@@ -1,11 +1,20 @@
 #include "view/column_subclass.h"
 
 #include "app/viewer_state.h"
+#include "edit/overwrite_edit.h"
 #include "view/column_key_handlers.h"
 #include "view/scroll_handlers.h"
 
 LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (window == viewer.hexEdit) {
+        if (IsRefusedHexMessage(message)) {
+            return 0;
+        }
+        if (message == WM_CHAR || message == WM_KEYDOWN || message == EM_REPLACESEL) {
+            NoteHexSelection(window);
+        }
+    }
     // The handlers run first; the edit control's own handling then works on
     // the page and the caret they left.
     switch (message) {

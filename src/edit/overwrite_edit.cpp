@@ -1,0 +1,51 @@
+#include "edit/overwrite_edit.h"
+
+#include "app/viewer_state.h"
+#include "edit/overwrite_text.h"
+#include "res/resource.h"
+
+static DWORD lastSelStart;
+static DWORD lastSelEnd;
+
+void NoteHexSelection(HWND hexEdit)
+{
+    SendMessageA(hexEdit, EM_GETSEL, (WPARAM)&lastSelStart, (LPARAM)&lastSelEnd);
+}
+
+int IsRefusedHexMessage(UINT message)
+{
+    switch (message) {
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+        return 1;
+    }
+    return 0;
+}
+
+void OverwriteEdit(HWND dialog)
+{
+    char controlText[TEXT_BUFFER_SIZE];
+
+    LockWindowUpdate(dialog);
+    UINT length = GetDlgItemTextA(dialog, IDC_HEX, controlText, TEXT_BUFFER_SIZE);
+    DWORD selStart = 0;
+    DWORD selEnd = 0;
+    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
+
+    uint32_t s = selStart;
+    uint32_t e = selEnd;
+    if (!ApplyHexColumnEdit(viewer.hexText, viewer.charText, viewer.pageBytes, controlText,
+                            length, &s, &e)) {
+        // Anything but one hex digit typed would leave text that parses into
+        // bytes nobody typed: the column goes back to its last good text.
+        s = lastSelStart;
+        e = lastSelEnd;
+    }
+    SetDlgItemTextA(dialog, IDC_HEX, viewer.hexText);
+    SetDlgItemTextA(dialog, IDC_TEXT, viewer.charText);
+    SendMessageA(viewer.hexEdit, EM_SETSEL, s, e);
+    LockWindowUpdate(NULL);
+}
