@@ -53,9 +53,17 @@ struct ViewerState {
     char charText[TEXT_BUFFER_SIZE];
 
     // Search.
-    int searchRunning;
+    int searchRunning;          // the start/stop button's state
+    unsigned char searchActive; // a started search whose end has not come
+    unsigned char searchHexMode;
     char searchInput[SEARCH_INPUT_SIZE];
     unsigned char pattern[PATTERN_CAPACITY];
+    uint32_t patternLength;
+    uint64_t searchLine;
+    uint32_t searchColumn;
+    uint64_t searchPos;
+    uint32_t carryCount;
+    unsigned char carry[PATTERN_CAPACITY];
 };
 
 extern ViewerState viewer;

@@ -3,32 +3,81 @@
 #include "app/center_window.h"
 #include "app/viewer_state.h"
 #include "res/resource.h"
+#include "search/incremental_search.h"
+
+static void InitSearchDialog(HWND dialog)
+{
+    CheckDlgButton(dialog, viewer.searchHexMode ? IDC_SEARCH_HEX : IDC_SEARCH_STRING, BST_CHECKED);
+    if (viewer.searchInput[0] != '\0') {
+        SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput);
+        StartSearch(dialog);
+        viewer.searchRunning = 1;
+    }
+}
+
+static void CloseSearchDialog(HWND dialog)
+{
+    StopSearch(dialog);
+    DestroyWindow(dialog);
+}
 
 INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
     switch (message) {
     case WM_INITDIALOG:
-        viewer.editFocus = 0;
         SendMessageA(dialog, WM_SETICON, ICON_SMALL,
                      (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
+        viewer.editFocus = 0;
+        viewer.searchRunning = 0;
         CenterOnDesktop(dialog);
+        InitSearchDialog(dialog);
         return TRUE;
+    case WM_ACTIVATE:
+        // Keys typed into the search box are never the dump columns' keys,
+        // whichever column was clicked in between.
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            viewer.editFocus = 0;
+        }
+        return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
         case IDCANCEL:
-            // Searching itself is not built yet: the dialog only closes.
-            DestroyWindow(dialog);
+            CloseSearchDialog(dialog);
+            return TRUE;
+        case IDC_SEARCH_START:
+            if (viewer.searchRunning) {
+                StopSearch(dialog);
+                viewer.searchRunning = 0;
+            } else {
+                StartSearch(dialog);
+                viewer.searchRunning = 1;
+            }
             return TRUE;
         }
         return FALSE;
+    case WM_TIMER:
+        if (!RunSearchTick(dialog)) {
+            DestroyWindow(dialog);
+        }
+        return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(dialog, &paint);
+        EndPaint(dialog, &paint);
+        return TRUE;
+    }
     }
     return FALSE;
 }
 
 void OpenSearchDialog(HWND parent)
 {
+    // One search dialog at a time: two would share and disturb one carry.
+    if (viewer.searchDialog != NULL && IsWindow(viewer.searchDialog)) {
+        CloseSearchDialog(viewer.searchDialog);
+    }
     viewer.searchDialog = CreateDialogParamA(viewer.instance, "IDD_SEARCH", parent,
                                              SearchDialogProc, 0);
     ShowWindow(viewer.searchDialog, SW_SHOW);

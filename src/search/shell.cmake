@@ -1,3 +1,4 @@
 list(APPEND KORVEX_SHELL_SOURCES
     src/search/search_dialog.cpp
+    src/search/incremental_search.cpp
 )

@@ -1,0 +1,125 @@
+#include "search/incremental_search.h"
+
+#include "app/messages.h"
+#include "app/viewer_state.h"
+#include "file/mapped_file.h"
+#include "res/resource.h"
+#include "search/search_pattern.h"
+#include "search/search_scan.h"
+#include "view/dump_page.h"
+#include "view/load_page.h"
+
+#include <string.h>
+
+uint32_t CaretByteIndex(void)
+{
+    DWORD selStart = 0;
+    DWORD selEnd = 0;
+    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
+    return CaretByteIndexFromSelection(selStart, selEnd);
+}
+
+void StartSearch(HWND dialog)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    memset(viewer.pattern, 0, sizeof viewer.pattern);
+    GetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput, SEARCH_INPUT_SIZE);
+    if (viewer.searchInput[0] == '\0') {
+        return;
+    }
+    if (IsDlgButtonChecked(dialog, IDC_SEARCH_HEX) == BST_CHECKED) {
+        viewer.searchHexMode = 1;
+        viewer.patternLength = HexSearchPattern(viewer.searchInput, viewer.pattern);
+    } else {
+        viewer.searchHexMode = 0;
+        viewer.patternLength = StringSearchPattern(viewer.searchInput, viewer.pattern);
+    }
+    viewer.searchColumn = CaretByteIndex();
+    viewer.searchLine = viewer.topLine;
+    viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
+    viewer.carryCount = 0;
+    viewer.searchActive = 1;
+    SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_STOP_TEXT);
+    SetTimer(dialog, SEARCH_TIMER_ID, 1, NULL);
+}
+
+static void ReportNotFound(HWND dialog)
+{
+    MessageBoxA(dialog, MSG_NOT_FOUND, MSG_CAPTION, MB_OK);
+}
+
+static void ShowHit(uint64_t hit)
+{
+    LoadPage(viewer.mainDialog, hit / DUMP_LINE_BYTES);
+    uint32_t index = (uint32_t)(hit - viewer.topLine * DUMP_LINE_BYTES);
+    SendMessageA(viewer.hexEdit, EM_SETSEL, index * 3, index * 3 + viewer.patternLength * 3 - 1);
+}
+
+int SearchStep(HWND dialog)
+{
+    if (viewer.searchPos >= viewer.fileSize) {
+        StopSearch(dialog);
+        ReportNotFound(dialog);
+        return 0;
+    }
+    // A start on a page that runs into the next window may lie past this
+    // window's end: the first window scanned is then the one holding it.
+    if (viewer.carryCount == 0) {
+        NormaliseSearchStart(&viewer.searchLine, &viewer.searchColumn, viewer.windowSize,
+                             viewer.fileSize);
+    }
+    WindowSpan span;
+    if (!MapWindow(dialog, viewer.searchLine, &span)) {
+        StopSearch(dialog);
+        ReportNotFound(dialog);
+        return 0;
+    }
+
+    int64_t offset = 0;
+    if (ScanSearchWindow(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
+                         viewer.viewBase + span.offsetInWindow, span.bytesAfter,
+                         viewer.searchColumn, &offset)) {
+        KillTimer(dialog, SEARCH_TIMER_ID);
+        viewer.searchActive = 0;
+        ShowHit(viewer.searchLine * DUMP_LINE_BYTES + (uint64_t)offset);
+        return 0;
+    }
+
+    viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + span.bytesAfter;
+    viewer.searchLine += span.bytesAfter / DUMP_LINE_BYTES;
+    viewer.searchColumn = 0;
+    SetTimer(dialog, SEARCH_TIMER_ID, 1, NULL);
+    return 1;
+}
+
+void StopSearch(HWND dialog)
+{
+    KillTimer(dialog, SEARCH_TIMER_ID);
+    // A stop with nothing started leaves the page where the user has it.
+    if (viewer.searchActive) {
+        viewer.searchActive = 0;
+        LoadPage(viewer.mainDialog, viewer.searchLine);
+    }
+    SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_START_TEXT);
+}
+
+int RunSearchTick(HWND dialog)
+{
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER start;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    LONGLONG budget = frequency.QuadPart * SEARCH_TICK_BUDGET_MS / 1000;
+    for (;;) {
+        if (!SearchStep(dialog)) {
+            return 0;
+        }
+        QueryPerformanceCounter(&now);
+        if (now.QuadPart - start.QuadPart >= budget) {
+            return 1;
+        }
+    }
+}

@@ -1,0 +1,30 @@
+// The forward search: started from the hex column's caret, it scans the file
+// one mapped window per step on the search dialog's timer, so the program
+// never stops answering, and ends at a hit, at the end of the file or when
+// stopped.
+#ifndef KORVEX_INCREMENTAL_SEARCH_H
+#define KORVEX_INCREMENTAL_SEARCH_H
+
+#include <windows.h>
+
+#include <stdint.h>
+
+#define SEARCH_TIMER_ID 0x7FFF
+// How long one timer tick may go on scanning window after window before it
+// gives the message loop its turn again.
+#define SEARCH_TICK_BUDGET_MS 8
+
+// The page byte (0 to 768) at which a search from the hex column begins.
+uint32_t CaretByteIndex(void);
+
+// Reads the box and the mode, sets the pattern and the start, arms the timer.
+void StartSearch(HWND dialog);
+// Scans one window: 1 to go on (timer armed again), 0 when finished.
+int SearchStep(HWND dialog);
+// Ends a started search and shows the page it had reached.
+void StopSearch(HWND dialog);
+
+// One tick: steps while they go on and the budget lasts. 0 when finished.
+int RunSearchTick(HWND dialog);
+
+#endif
