@@ -50,6 +50,10 @@ static void InitMainDialog(HWND dialog)
     viewer.charEdit = GetDlgItem(dialog, IDC_TEXT);
 
     SetColumnFonts(dialog);
+    // The hex ruler is wider than its text and reaches under the character
+    // ruler: it must not paint its background over that ruler's digits.
+    HWND hexRuler = GetDlgItem(dialog, IDC_HEX_RULER);
+    SetWindowLongA(hexRuler, GWL_STYLE, GetWindowLongA(hexRuler, GWL_STYLE) | WS_CLIPSIBLINGS);
     CenterOnDesktop(dialog);
     InstallKeyFilter(dialog);
     SendMessageA(viewer.hexEdit, EM_SETREADONLY, TRUE, 0);
