@@ -1,0 +1,262 @@
+#!/usr/bin/env bash
+# Sets up, builds, and runs the three test layers in order:
+#   1. native       unit tests of the window-free code (ASan + UBSan), and
+#                   cppcheck over that code
+#   2. integration  the Win32 test program korvex_wintests.exe under Wine
+#   3. end-to-end   Korvex.exe under Wine, driven from outside (tests/e2e)
+# Each layer ends with a line "<layer>: N passed, M failed" (the lint with
+# "lint: ..."). Every layer runs even when an earlier one failed; the exit
+# status is non-zero when any of them failed. Full logs: build/logs/.
+set -euo pipefail
+
+# The braces make bash read the whole script before running any of it, so
+# editing this file while a run is under way cannot derail that run.
+{
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+bash scripts/setup.sh
+bash scripts/build.sh
+
+logs="$root/build/logs"
+mkdir -p "$logs"
+failed_layers=()
+
+# Layer 1 ----------------------------------------------------------------------
+
+native_tests() {
+    local log="$logs/native.log" summary passed failed total status=0
+    (cd build/native && ctest --output-on-failure -j2) >"$log" 2>&1 || status=$?
+    summary="$(grep -E '^[0-9]+% tests passed' "$log" || true)"
+    if [ -z "$summary" ]; then
+        cat "$log"
+        echo "native: 0 passed, 1 failed (ctest did not run)"
+        return 1
+    fi
+    failed="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")"
+    total="$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$summary")"
+    passed=$((total - failed))
+    if [ "$status" -ne 0 ] || [ "$failed" -ne 0 ]; then
+        # The failing tests' own output, without the lines of the passing ones.
+        grep -vE '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed ' "$log" | head -400
+    fi
+    echo "$summary"
+    echo "native: $passed passed, $failed failed"
+    [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+}
+
+# The window-free sources, as listed in src/*/core.cmake.
+core_sources() {
+    cat src/*/core.cmake | grep -oE 'src/[A-Za-z0-9_/.-]+\.(cpp|c)' | sort -u
+}
+
+lint_core() {
+    local log="$logs/lint.log" sources
+    mapfile -t sources < <(core_sources)
+    if [ "${#sources[@]}" -eq 0 ]; then
+        echo "lint: no core sources found"
+        return 1
+    fi
+    if cppcheck --quiet --std=c++17 --language=c++ -I src \
+            --enable=warning,performance,portability --inline-suppr \
+            --suppress=missingIncludeSystem --error-exitcode=1 \
+            "${sources[@]}" >"$log" 2>&1; then
+        echo "lint: cppcheck clean over ${#sources[@]} core files"
+    else
+        cat "$log"
+        echo "lint: cppcheck found problems in the core files"
+        return 1
+    fi
+}
+
+echo "== 1. native"
+native_tests || failed_layers+=(native)
+lint_core || failed_layers+=(lint)
+
+# Layers 2 and 3 run under Wine ---------------------------------------------
+
+wine_ready=1
+# The tests' windows and keystrokes go to a display of their own.
+export KORVEX_PRIVATE_DISPLAY=1
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh || wine_ready=0
+if [ "$wine_ready" -eq 1 ]; then
+    trap korvex_wine_stop EXIT
+fi
+
+# Limits of the Windows test program: a test that prints nothing for
+# idle_limit seconds hangs (a modal loop nobody closes, say); the whole run
+# may take total_limit seconds.
+idle_limit=90
+total_limit=600
+
+# run_watched LOG COMMAND...: runs COMMAND with its output (carriage returns
+# removed) in LOG, and stops it when it hangs. The status is the command's,
+# 124 when it was stopped for silence and 125 for taking too long.
+run_watched() {
+    local log="$1" raw pid size last=-1 idle=0 elapsed=0 status=0 stopped=0
+    shift
+    raw="$log.raw"
+    "$@" </dev/null >"$raw" 2>&1 &
+    pid=$!
+    while kill -0 "$pid" 2>/dev/null; do
+        sleep 1
+        elapsed=$((elapsed + 1))
+        size="$(stat -c %s "$raw")"
+        if [ "$size" -eq "$last" ]; then
+            idle=$((idle + 1))
+        else
+            idle=0
+            last="$size"
+        fi
+        if [ "$idle" -ge "$idle_limit" ]; then
+            stopped=124
+        elif [ "$elapsed" -ge "$total_limit" ]; then
+            stopped=125
+        else
+            continue
+        fi
+        kill "$pid" 2>/dev/null || true
+        break
+    done
+    wait "$pid" || status=$?
+    tr -d '\r' <"$raw" >"$log"
+    rm -f "$raw"
+    [ "$stopped" -eq 0 ] || status="$stopped"
+    return "$status"
+}
+
+finish_reason() {
+    case "$1" in
+        124) echo "no output for $idle_limit s, stopped during $(grep -E '^\[ RUN      \] ' "$logs/integration.log" | tail -1 | cut -c14-)" ;;
+        125) echo "stopped after $total_limit s" ;;
+        *) echo "exit status $1" ;;
+    esac
+}
+
+integration_tests() {
+    local exe="build/win32/tests/win32/korvex_wintests.exe" log="$logs/integration.log"
+    local status=0 passed failed
+    if [ "$wine_ready" -ne 1 ]; then
+        echo "integration: 0 passed, 1 failed (Wine did not start)"
+        return 1
+    fi
+    if [ ! -f "$exe" ]; then
+        echo "integration: 0 passed, 1 failed ($exe is not built)"
+        return 1
+    fi
+    run_watched "$log" wine "$exe" --gtest_color=no || status=$?
+    passed="$(grep -cE '^\[       OK \] ' "$log" || true)"
+    # A failed test's own line carries its time; the summary's list does not.
+    failed="$(grep -cE '^\[  FAILED  \] .* \([0-9]+ ms\)$' "$log" || true)"
+    integration_as_user
+    passed=$((passed + as_user_passed))
+    failed=$((failed + as_user_failed))
+    if [ "$failed" -gt 0 ]; then
+        # Each failed test with what it printed.
+        awk '/^\[ RUN      \] / { block = "" }
+             { block = block $0 "\n" }
+             /^\[  FAILED  \] .* \([0-9]+ ms\)$/ { printf "%s", block }' "$log" | head -300
+    fi
+    if ! grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$log"; then
+        tail -40 "$log"
+        echo "integration: $passed passed, $((failed + 1)) failed (the program did not finish: $(finish_reason "$status"))"
+        return 1
+    fi
+    echo "integration: $passed passed, $failed failed"
+    [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+}
+
+end_to_end_tests() {
+    if [ "$wine_ready" -ne 1 ]; then
+        echo "end-to-end: 0 passed, 1 failed (Wine did not start)"
+        return 1
+    fi
+    bash tests/e2e/run.sh </dev/null
+}
+
+# Integration as an ordinary user -----------------------------------------
+# Root may write any file, so the refusal of files the user may not write
+# (the AsUser suite, which skips itself in the run as root) is tested with
+# Wine run as the user korvex-test, in a Wine prefix of its own, on the same
+# display. Its counts join the integration line; a skip counts as a failure.
+as_user_name=korvex-test
+as_user_passed=0
+as_user_failed=0
+
+integration_as_user() {
+    local exe="build/win32/tests/win32/korvex_wintests.exe" log="$logs/integration-as-user.log"
+    local stage home status=0 skipped
+    as_user_passed=0
+    as_user_failed=0
+    stage="$(mktemp -d /tmp/korvex-as-user.XXXXXX)"
+    chmod 755 "$stage"
+    # Readable by everyone, writable by its owner only.
+    printf 'Korvex: readable, not writable\n' >"$stage/not-writable.bin"
+    chmod 644 "$stage/not-writable.bin"
+    if [ "$(id -u)" -ne 0 ]; then
+        # Already an ordinary user: the prefix and display of the run above serve.
+        run_watched "$log" env KORVEX_AS_USER=1 \
+            KORVEX_NOT_WRITABLE='Z:\etc\passwd' \
+            wine "$exe" --gtest_color=no --gtest_filter='AsUser*' || status=$?
+    else
+        if ! id -u "$as_user_name" >/dev/null 2>&1 \
+                && ! useradd -m "$as_user_name" >"$log" 2>&1; then
+            cat "$log"
+            echo "integration: cannot create the user $as_user_name"
+            as_user_failed=1
+            rm -rf "$stage"
+            return
+        fi
+        home="$(getent passwd "$as_user_name" | cut -d: -f6)"
+        # The user may not reach the work tree; the program needs nothing else.
+        cp "$exe" scripts/wine-env.sh "$stage/"
+        chmod 644 "$stage/wine-env.sh"
+        chmod 755 "$stage/korvex_wintests.exe"
+        run_watched "$log" runuser -u "$as_user_name" -- env -i \
+            HOME="$home" USER="$as_user_name" PATH="$PATH" DISPLAY="$DISPLAY" \
+            KORVEX_WINEPREFIX="$home/.korvex-wineprefix" KORVEX_AS_USER=1 \
+            KORVEX_NOT_WRITABLE="Z:${stage//\//\\}\\not-writable.bin" \
+            bash -c 'source "$1/wine-env.sh" || exit 3
+                     # Hiding a window takes 2 s without a window manager
+                     # unless Wine leaves the windows unmanaged.
+                     if ! grep -q "\"Managed\"=\"N\"" "$WINEPREFIX/user.reg"; then
+                         printf "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n\"Managed\"=\"N\"\r\n" \
+                             >"$WINEPREFIX/drive_c/korvex-managed.reg"
+                         wine regedit /S "C:\\korvex-managed.reg" >/dev/null 2>&1
+                     fi
+                     wine "$1/korvex_wintests.exe" --gtest_color=no --gtest_filter="AsUser*"
+                     status=$?
+                     korvex_wine_stop
+                     exit $status' _ "$stage" || status=$?
+    fi
+    rm -rf "$stage"
+    as_user_passed="$(grep -cE '^\[       OK \] ' "$log" || true)"
+    as_user_failed="$(grep -cE '^\[  FAILED  \] .* \([0-9]+ ms\)$' "$log" || true)"
+    skipped="$(grep -cE '^\[  SKIPPED \] .* \([0-9]+ ms\)$' "$log" || true)"
+    if [ "$as_user_failed" -gt 0 ] || [ "$skipped" -gt 0 ]; then
+        awk '/^\[ RUN      \] / { block = "" }
+             { block = block $0 "\n" }
+             /^\[  (FAILED|SKIPPED) \] .* \([0-9]+ ms\)$/ { printf "%s", block }' "$log" | head -100
+        as_user_failed=$((as_user_failed + skipped))
+    fi
+    if ! grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$log" || [ "$as_user_passed" -eq 0 ]; then
+        tail -20 "$log"
+        echo "integration: the run as $as_user_name did not finish ($(finish_reason "$status"))"
+        as_user_failed=$((as_user_failed + 1))
+    fi
+}
+
+echo "== 2. integration"
+integration_tests || failed_layers+=(integration)
+
+echo "== 3. end-to-end"
+end_to_end_tests || failed_layers+=(end-to-end)
+
+if [ "${#failed_layers[@]}" -gt 0 ]; then
+    echo "test: FAILED: ${failed_layers[*]} ($SECONDS s)"
+    exit 1
+fi
+echo "test: all layers passed ($SECONDS s)"
+exit 0
+}

@@ -1,0 +1,104 @@
+# shellcheck shell=bash
+# Helpers of the end-to-end cases, sourced by tests/e2e/run.sh into the bash
+# process of each case. Wine's environment (scripts/wine-env.sh) is already
+# exported. A helper that finds a fault prints it and ends the case.
+
+E2E_ROOT="${KORVEX_ROOT:?source scripts/wine-env.sh first}"
+E2E_DRIVE="$E2E_ROOT/build/win32/tests/e2e/korvex_drive.exe"
+E2E_KORVEX="$E2E_ROOT/build/win32/Korvex.exe"
+E2E_SHOTS="$E2E_ROOT/build/screenshots"
+E2E_RESOURCE_H="$E2E_ROOT/src/res/resource.h"
+# Scratch folder of the running case (files to open, program output).
+E2E_TMP=""
+KORVEX_PID=""
+
+e2e_fail() {
+    echo "failed: $*" >&2
+    exit 1
+}
+
+# Runs korvex_drive; its output without Wine's carriage returns.
+drive() {
+    wine "$E2E_DRIVE" "$@" | tr -d '\r'
+}
+
+# The number behind a control or command name of resource.h.
+e2e_id() {
+    local value
+    value="$(awk -v name="$1" '$1 == "#define" && $2 == name { print $3 }' "$E2E_RESOURCE_H")"
+    [ -n "$value" ] || e2e_fail "no $1 in resource.h"
+    echo "$value"
+}
+
+# UTF-8 text as the hex of its code page 932 bytes, as korvex_drive prints.
+cp932_hex() {
+    printf '%s' "$1" | iconv -f UTF-8 -t CP932 | od -An -v -tx1 \
+        | tr -s ' \n' '  ' | sed 's/^ *//; s/ *$//' | tr 'a-f' 'A-F'
+}
+
+# Starts Korvex in the background and waits for its main dialog.
+korvex_start() {
+    [ -f "$E2E_KORVEX" ] || e2e_fail "$E2E_KORVEX is not built"
+    wine "$E2E_KORVEX" >"$E2E_TMP/korvex.log" 2>&1 &
+    KORVEX_PID=$!
+    drive -t 30000 wait >/dev/null || e2e_fail "the main dialog did not appear"
+}
+
+# Waits up to SECONDS for Korvex to end and checks its exit code.
+korvex_expect_exit() {
+    local code="$1" seconds="$2" status=0 i
+    for ((i = 0; i < seconds * 10; i++)); do
+        kill -0 "$KORVEX_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$KORVEX_PID" 2>/dev/null && e2e_fail "Korvex still runs after $seconds s"
+    wait "$KORVEX_PID" || status=$?
+    KORVEX_PID=""
+    [ "$status" -eq "$code" ] || e2e_fail "Korvex exited with $status, expected $code"
+}
+
+# expect_text ID TEXT [-w CAPTION]: control ID shows TEXT, byte for byte.
+expect_text() {
+    local id="$1" text="$2" actual expected
+    shift 2
+    expected="$(cp932_hex "$text")"
+    actual="$(drive "$@" text "$id")" || e2e_fail "cannot read control $id"
+    [ "$actual" = "$expected" ] \
+        || e2e_fail "control $id: expected \"$text\" [$expected], got [$actual]"
+}
+
+# expect_drive VALUE ARGS...: korvex_drive ARGS prints VALUE.
+expect_drive() {
+    local expected="$1" actual
+    shift
+    actual="$(drive "$@")" || e2e_fail "korvex_drive $* failed"
+    [ "$actual" = "$expected" ] || e2e_fail "korvex_drive $*: expected \"$expected\", got \"$actual\""
+}
+
+# Saves the whole screen to build/screenshots/NAME.png; an image of fewer
+# than a handful of colours means nothing was drawn.
+e2e_screenshot() {
+    local file="$E2E_SHOTS/$1.png" colours
+    mkdir -p "$E2E_SHOTS"
+    import -window root "$file" || e2e_fail "import could not take a screenshot"
+    colours="$(identify -format '%k' "$file")"
+    [ "$colours" -ge 8 ] || e2e_fail "screenshot $file has only $colours colours"
+}
+
+e2e_cleanup() {
+    if [ -n "$KORVEX_PID" ] && kill -0 "$KORVEX_PID" 2>/dev/null; then
+        kill "$KORVEX_PID" 2>/dev/null || true
+        wait "$KORVEX_PID" 2>/dev/null || true
+    fi
+    [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+    return 0
+}
+
+# Runs one case function with a scratch folder and Korvex ended afterwards.
+e2e_run_case() {
+    E2E_TMP="$(mktemp -d)"
+    trap e2e_cleanup EXIT
+    # A timed-out case still ends the Korvex it started.
+    trap 'exit 143' TERM
+    "$1"
+}
