@@ -2,12 +2,54 @@
 
 #include "app/messages.h"
 #include "app/viewer_state.h"
+#include "edit/key_filter_rule.h"
 
 SetHookFunction setKeyboardHook = SetWindowsHookExA;
 
+static unsigned char IsKeyDown(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+static unsigned char HexColumnHasSelection(void)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    return start != end;
+}
+
+// Runs for every keystroke of the thread: while no dump column is served it
+// only hands on, and otherwise it reads a key state or the selection only
+// when the verdict turns on it.
 LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam)
 {
-    return CallNextHookEx(viewer.keyboardHook, code, wParam, lParam);
+    if (!KeyFilterActive(code, viewer.editFocus)) {
+        return CallNextHookEx(viewer.keyboardHook, code, wParam, lParam);
+    }
+    KeyFilterInput input = {code, wParam, KEY_FACT_UNKNOWN, KEY_FACT_UNKNOWN,
+                            KEY_FACT_UNKNOWN, viewer.editFocus, KEY_FACT_UNKNOWN};
+    uintptr_t handOn = wParam;
+    for (;;) {
+        switch (KeyFilterSwallows(&input, &handOn)) {
+        case KEY_FILTER_PASS:
+            return CallNextHookEx(viewer.keyboardHook, code, (WPARAM)handOn, lParam);
+        case KEY_FILTER_SWALLOW:
+            return 1;
+        case KEY_FILTER_NEEDS_SHIFT:
+            input.shiftDown = IsKeyDown(VK_SHIFT);
+            break;
+        case KEY_FILTER_NEEDS_CTRL:
+            input.ctrlDown = IsKeyDown(VK_CONTROL);
+            break;
+        case KEY_FILTER_NEEDS_F3:
+            input.f3Down = IsKeyDown(VK_F3);
+            break;
+        default:
+            input.hexSelection = HexColumnHasSelection();
+            break;
+        }
+    }
 }
 
 void InstallKeyFilter(HWND dialog)

@@ -7,39 +7,70 @@ static int IsNavigationKey(uintptr_t key)
     return key == KEY_CODE_ESCAPE || (key >= KEY_CODE_PAGE_UP && key <= KEY_CODE_DOWN);
 }
 
+static int IsHexDigitKey(uintptr_t key)
+{
+    return (key >= KEY_CODE_DIGIT_0 && key <= KEY_CODE_DIGIT_9)
+        || (key >= KEY_CODE_LETTER_A && key <= KEY_CODE_LETTER_F);
+}
+
 int KeyFilterActive(int code, unsigned char editFocus)
 {
     return code >= 0 && (editFocus == 1 || editFocus == 2);
 }
 
+// The tests are ordered so that the cheap, decisive facts come first: a
+// navigation key needs only Shift, a digit Shift and the selection, and F3
+// is read only when nothing else admits the key.
 int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn)
 {
     uintptr_t key = input->key;
     if (!KeyFilterActive(input->code, input->editFocus)) {
         *handOn = key;
-        return 0;
+        return KEY_FILTER_PASS;
     }
     // No keyboard selection and no shifted characters in the dump columns.
+    if (input->shiftDown == KEY_FACT_UNKNOWN) {
+        return KEY_FILTER_NEEDS_SHIFT;
+    }
     if (input->shiftDown) {
-        return 1;
+        return KEY_FILTER_SWALLOW;
     }
     if (key >= KEY_CODE_KEYPAD_0 && key <= KEY_CODE_KEYPAD_9) {
         key -= KEY_CODE_KEYPAD_0 - KEY_CODE_DIGIT_0;
     }
 
-    // F3 held opens everything but Shift, F3's own key-down included.
-    const int searchKey = input->f3Down || (key == KEY_CODE_LETTER_F && input->ctrlDown);
-    const int hexDigit = (key >= KEY_CODE_DIGIT_0 && key <= KEY_CODE_DIGIT_9)
-        || (key >= KEY_CODE_LETTER_A && key <= KEY_CODE_LETTER_F);
-    const int navigation = IsNavigationKey(key);
-    if (!searchKey && !hexDigit && !navigation) {
-        return 1;
+    // Navigation passes whatever else holds, and so does Ctrl+F, the search.
+    int passes = IsNavigationKey(key);
+    if (!passes && key == KEY_CODE_LETTER_F) {
+        if (input->ctrlDown == KEY_FACT_UNKNOWN) {
+            return KEY_FILTER_NEEDS_CTRL;
+        }
+        passes = input->ctrlDown;
     }
-    // Nothing may be typed over a selection in the hex column, whichever
-    // column is served.
-    if (input->hexSelection && !searchKey && !navigation) {
-        return 1;
+    // A hex digit may not be typed over a selection in the hex column,
+    // whichever column is served.
+    if (!passes && IsHexDigitKey(key)) {
+        if (input->hexSelection == KEY_FACT_UNKNOWN) {
+            return KEY_FILTER_NEEDS_SELECTION;
+        }
+        passes = !input->hexSelection;
+    }
+    // F3 held opens everything but Shift. The hook reads the key state as it
+    // was before the keystroke it judges, so F3's own key-down would find F3
+    // up: the F3 key itself counts as held, or it could never reach the hex
+    // column's key-down handler that resumes the search.
+    if (!passes && key == KEY_CODE_F3) {
+        passes = 1;
+    }
+    if (!passes) {
+        if (input->f3Down == KEY_FACT_UNKNOWN) {
+            return KEY_FILTER_NEEDS_F3;
+        }
+        passes = input->f3Down;
+    }
+    if (!passes) {
+        return KEY_FILTER_SWALLOW;
     }
     *handOn = key;
-    return 0;
+    return KEY_FILTER_PASS;
 }

@@ -37,11 +37,14 @@ int Expected(int code, uintptr_t vk, int shift, int ctrl, int f3, int focus, int
     int isHexDigit = key != 0 && key < 256 && strchr(hexDigits, (int)key) != nullptr;
     int ctrlF = (key == 'F' && ctrl);
 
-    int admitted = f3 || ctrlF || isHexDigit || isNavigation;
+    // The hook reads F3's state as it was before the keystroke: F3's own
+    // key-down counts as F3 held.
+    int f3Held = f3 || vk == 0x72;
+    int admitted = f3Held || ctrlF || isHexDigit || isNavigation;
     if (!admitted) {
         return 1;
     }
-    if (selection && !(f3 || ctrlF || isNavigation)) {
+    if (selection && !(f3Held || ctrlF || isNavigation)) {
         return 1;
     }
     *handOn = key;
@@ -118,7 +121,8 @@ TEST(KeyFilterRule, NamedKeys)
         {"ctrl key", 0x11, 0, 1, 0, 1, 0, 1, 0},
         {"alt key", 0x12, 0, 0, 0, 1, 0, 1, 0},
         {"F1", 0x70, 0, 0, 0, 1, 0, 1, 0},
-        {"F3 key, F3 not reported down", 0x72, 0, 0, 0, 1, 0, 1, 0},
+        {"F2", 0x71, 0, 0, 0, 1, 0, 1, 0},
+        {"F4", 0x73, 0, 0, 0, 2, 0, 1, 0},
         // Passed.
         {"0", '0', 0, 0, 0, 1, 0, 0, '0'},
         {"9", '9', 0, 0, 0, 2, 0, 0, '9'},
@@ -148,6 +152,10 @@ TEST(KeyFilterRule, NamedKeys)
         {"selection: esc", 0x1B, 0, 0, 0, 2, 1, 0, 0x1B},
         // F3 held opens everything but Shift.
         {"F3 held: F3 itself", 0x72, 0, 0, 1, 1, 0, 0, 0x72},
+        // F3's own key-down, judged before its state reads down.
+        {"F3 key, F3 not reported down", 0x72, 0, 0, 0, 1, 0, 0, 0x72},
+        {"F3 key over a selection", 0x72, 0, 0, 0, 2, 1, 0, 0x72},
+        {"shift+F3", 0x72, 1, 0, 0, 1, 0, 1, 0},
         {"F3 held: tab", 0x09, 0, 0, 1, 1, 1, 0, 0x09},
         {"F3 held: backspace", 0x08, 0, 0, 1, 1, 0, 0, 0x08},
         {"F3 held: digit over a selection", '1', 0, 0, 1, 1, 1, 0, '1'},
@@ -177,6 +185,110 @@ TEST(KeyFilterRule, HookCodeBelowZeroPassesUnchanged)
     EXPECT_EQ(KeyFilterActive(3, 2), 1);
     EXPECT_EQ(KeyFilterActive(0, 3), 0);
     EXPECT_EQ(KeyFilterActive(0, 0), 0);
+}
+
+
+// The hook's way of asking: every fact unknown, each read when asked for.
+// Records which facts were read (bits 1 Shift, 2 Ctrl, 4 F3, 8 selection).
+int ResolveLazily(const KeyFilterInput &truth, uintptr_t *handOn, unsigned *read)
+{
+    KeyFilterInput in = {truth.code, truth.key, KEY_FACT_UNKNOWN, KEY_FACT_UNKNOWN,
+                         KEY_FACT_UNKNOWN, truth.editFocus, KEY_FACT_UNKNOWN};
+    *read = 0;
+    for (int asked = 0; asked <= 4; ++asked) {
+        int verdict = KeyFilterSwallows(&in, handOn);
+        unsigned bit = 0;
+        switch (verdict) {
+        case KEY_FILTER_PASS:
+        case KEY_FILTER_SWALLOW:
+            return verdict;
+        case KEY_FILTER_NEEDS_SHIFT: bit = 1; in.shiftDown = truth.shiftDown; break;
+        case KEY_FILTER_NEEDS_CTRL: bit = 2; in.ctrlDown = truth.ctrlDown; break;
+        case KEY_FILTER_NEEDS_F3: bit = 4; in.f3Down = truth.f3Down; break;
+        case KEY_FILTER_NEEDS_SELECTION: bit = 8; in.hexSelection = truth.hexSelection; break;
+        default: return -100 - verdict;
+        }
+        if (*read & bit) {
+            return -1;  // the same fact asked twice
+        }
+        *read |= bit;
+    }
+    return -2;
+}
+
+// Reading facts lazily never changes a verdict, and a fact left unread could
+// not have changed it either.
+TEST(KeyFilterRule, LazyReadingGivesTheSameVerdictsAndSkipsOnlyIdleFacts)
+{
+    const int codes[] = {-1, 0};
+    int mismatches = 0;
+    for (int code : codes)
+        for (uintptr_t vk = 0; vk < 0x100; ++vk)
+            for (unsigned facts = 0; facts < 16; ++facts)
+                for (int focus = 0; focus < 3; ++focus) {
+                    KeyFilterInput truth = {code, vk, (unsigned char)(facts & 1),
+                                            (unsigned char)((facts >> 1) & 1),
+                                            (unsigned char)((facts >> 2) & 1), (unsigned char)focus,
+                                            (unsigned char)((facts >> 3) & 1)};
+                    uintptr_t fullHandOn = 0xBADBAD;
+                    uintptr_t lazyHandOn = 0xBADBAD;
+                    unsigned read = 0;
+                    int full = KeyFilterSwallows(&truth, &fullHandOn);
+                    int lazy = ResolveLazily(truth, &lazyHandOn, &read);
+                    int bad = lazy != full || (!full && lazyHandOn != fullHandOn);
+                    for (unsigned bit = 1; bit < 16 && !bad; bit <<= 1) {
+                        if (read & bit) {
+                            continue;
+                        }
+                        unsigned flipped = facts ^ bit;
+                        KeyFilterInput other = truth;
+                        other.shiftDown = (unsigned char)(flipped & 1);
+                        other.ctrlDown = (unsigned char)((flipped >> 1) & 1);
+                        other.f3Down = (unsigned char)((flipped >> 2) & 1);
+                        other.hexSelection = (unsigned char)((flipped >> 3) & 1);
+                        uintptr_t otherHandOn = 0xBADBAD;
+                        int verdict = KeyFilterSwallows(&other, &otherHandOn);
+                        bad = verdict != full || (!full && otherHandOn != fullHandOn);
+                    }
+                    if (bad && ++mismatches <= 10) {
+                        ADD_FAILURE() << "code " << code << " vk 0x" << std::hex << vk << " facts "
+                                      << facts << std::dec << " focus " << focus << ": full " << full
+                                      << " lazy " << lazy << " read " << read;
+                    }
+                }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// What a keystroke costs the hook: the facts it has to read.
+TEST(KeyFilterRule, CommonKeysReadFewFacts)
+{
+    const struct {
+        const char *name;
+        uintptr_t vk;
+        int shift, ctrl, f3, focus, selection;
+        unsigned read;
+    } cases[] = {
+        {"idle", 'G', 1, 1, 1, 0, 1, 0},
+        {"shift", 0x25, 1, 0, 0, 1, 0, 1},
+        {"arrow", 0x25, 0, 0, 0, 1, 1, 1},
+        {"page down", 0x22, 0, 0, 0, 2, 0, 1},
+        {"digit", '7', 0, 0, 0, 1, 0, 1 | 8},
+        {"keypad digit", 0x67, 0, 0, 0, 1, 0, 1 | 8},
+        {"digit over a selection", '7', 0, 0, 0, 1, 1, 1 | 8 | 4},
+        {"ctrl+F", 'F', 0, 1, 0, 1, 1, 1 | 2},
+        {"F", 'F', 0, 0, 0, 1, 0, 1 | 2 | 8},
+        {"G", 'G', 0, 0, 0, 1, 0, 1 | 4},
+        {"G with F3", 'G', 0, 0, 1, 2, 0, 1 | 4},
+        {"F3 key", 0x72, 0, 0, 0, 1, 1, 1},
+    };
+    for (const auto &c : cases) {
+        KeyFilterInput truth = {0, c.vk, (unsigned char)c.shift, (unsigned char)c.ctrl,
+                                (unsigned char)c.f3, (unsigned char)c.focus, (unsigned char)c.selection};
+        uintptr_t handOn = 0;
+        unsigned read = 0;
+        EXPECT_GE(ResolveLazily(truth, &handOn, &read), 0) << c.name;
+        EXPECT_EQ(read, c.read) << c.name;
+    }
 }
 
 }  // namespace
