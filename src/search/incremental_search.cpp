@@ -11,6 +11,8 @@
 
 #include <string.h>
 
+uint32_t searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
+
 uint32_t CaretByteIndex(void)
 {
     DWORD selStart = 0;
@@ -90,7 +92,9 @@ int SearchStep(HWND dialog)
     viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + span.bytesAfter;
     viewer.searchLine += span.bytesAfter / DUMP_LINE_BYTES;
     viewer.searchColumn = 0;
-    SetTimer(dialog, SEARCH_TIMER_ID, 1, NULL);
+    // The timer armed at the start repeats by itself; arming it again here
+    // would restart its countdown after every window and leave the search
+    // idle for most of each period.
     return 1;
 }
 
@@ -112,7 +116,7 @@ int RunSearchTick(HWND dialog)
     LARGE_INTEGER now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    LONGLONG budget = frequency.QuadPart * SEARCH_TICK_BUDGET_MS / 1000;
+    LONGLONG budget = frequency.QuadPart * searchTickBudgetMs / 1000;
     for (;;) {
         if (!SearchStep(dialog)) {
             return 0;

@@ -1,0 +1,222 @@
+// korvex_search_bench: how fast the search goes through a file under the
+// real dialog and timer, and how fast a bare loop maps and scans the same
+// windows. One measurement per run; bench/search_bench.sh runs them all.
+//
+//   korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS]
+//       The main dialog opens PATH, a search dialog searches for TEXT (string
+//       mode) from the first byte with searchTickBudgetMs = BUDGET_MS, until
+//       the hit or for at most SECONDS (then it is stopped). Prints
+//       "bytes=N seconds=S mbps=R ticks=T max_tick_ms=M max_tick_index=I
+//       ticks_over_16ms=K mean_tick_ms=A page_load_ms=L found=0|1" (I counts
+//       from 0; L is a page load in another window, as at a hit).
+//   korvex_search_bench bare PATH TEXT
+//       Maps 64 KB views one after another (the program's access and size)
+//       and scans each with memchr + memcmp until TEXT is found. Prints
+//       "bytes=N seconds=S mbps=R found=0|1".
+#include "app/main_dialog.h"
+#include "app/startup.h"
+#include "app/viewer_state.h"
+#include "file/mapped_file.h"
+#include "res/resource.h"
+#include "search/incremental_search.h"
+#include "search/search_dialog.h"
+#include "view/load_page.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace {
+
+LARGE_INTEGER frequency;
+
+double Seconds(LONGLONG ticks)
+{
+    return (double)ticks / (double)frequency.QuadPart;
+}
+
+LONGLONG Now(void)
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+// --- the dialog's ticks, timed from outside --------------------------------
+
+WNDPROC dialogProc;
+LONGLONG longestTick;
+LONGLONG allTicks;
+long tickCount;
+long longestTickIndex;
+long slowTicks;  // over 16 ms
+
+LRESULT CALLBACK TimedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_TIMER) {
+        return CallWindowProcA(dialogProc, window, message, wParam, lParam);
+    }
+    LONGLONG start = Now();
+    LRESULT result = CallWindowProcA(dialogProc, window, message, wParam, lParam);
+    LONGLONG spent = Now() - start;
+    if (spent > longestTick) {
+        longestTick = spent;
+        longestTickIndex = tickCount;
+    }
+    if (spent * 1000 > 16 * frequency.QuadPart) {
+        slowTicks++;
+    }
+    allTicks += spent;
+    tickCount++;
+    return result;
+}
+
+// The byte the hex column's selection starts at, as a file offset.
+uint64_t SelectedOffset(void)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    return viewer.topLine * 16 + start / 48 * 16 + start % 48 / 3;
+}
+
+int RunDialog(const char *path, const char *text, unsigned budget, double seconds)
+{
+    HINSTANCE instance = GetModuleHandleA(NULL);
+    viewer.instance = instance;
+    if (!RegisterFrameClass(instance)) {
+        return 2;
+    }
+    HWND frame = CreateFrameWindow(instance);
+    HWND main = CreateMainDialog(instance, frame);
+    if (main == NULL) {
+        fprintf(stderr, "no main dialog\n");
+        return 2;
+    }
+    OpenMappedFile(main, path);
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        fprintf(stderr, "cannot open %s\n", path);
+        return 2;
+    }
+    searchTickBudgetMs = budget;
+    memset(viewer.searchInput, 0, sizeof viewer.searchInput);
+    OpenSearchDialog(main);
+    HWND search = viewer.searchDialog;
+    dialogProc = (WNDPROC)SetWindowLongA(search, GWL_WNDPROC, (LONG)TimedDialogProc);
+    CheckRadioButton(search, IDC_SEARCH_HEX, IDC_SEARCH_STRING, IDC_SEARCH_STRING);
+    SetDlgItemTextA(search, IDC_SEARCH_TEXT, text);
+
+    LONGLONG start = Now();
+    LONGLONG limit = (LONGLONG)(seconds * (double)frequency.QuadPart);
+    SendDlgItemMessageA(search, IDC_SEARCH_START, BM_CLICK, 0, 0);
+    MSG message;
+    while (IsWindow(search) && Now() - start < limit && GetMessageA(&message, NULL, 0, 0) > 0) {
+        if (IsDialogMessageA(search, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    LONGLONG spent = Now() - start;
+    int found = !IsWindow(search);
+    uint64_t bytes = found ? SelectedOffset() : viewer.searchPos;
+    if (!found) {
+        SendDlgItemMessageA(search, IDC_SEARCH_START, BM_CLICK, 0, 0);
+    }
+    // What the hit's tick adds to the scan: a page load in another window.
+    const int loads = 10;
+    LONGLONG loadStart = Now();
+    for (int i = 0; i < loads; i++) {
+        LoadPage(main, (uint64_t)(i + 1) * 4096 * 7);
+    }
+    double loadMs = Seconds(Now() - loadStart) * 1000.0 / loads;
+    printf("bytes=%llu seconds=%.3f mbps=%.1f ticks=%ld max_tick_ms=%.2f max_tick_index=%ld "
+           "ticks_over_16ms=%ld mean_tick_ms=%.2f page_load_ms=%.2f found=%d\n",
+           (unsigned long long)bytes, Seconds(spent), (double)bytes / 1048576.0 / Seconds(spent),
+           tickCount, Seconds(longestTick) * 1000.0, longestTickIndex, slowTicks,
+           tickCount ? Seconds(allTicks) * 1000.0 / (double)tickCount : 0.0, loadMs, found);
+    RunExitSequence(main);
+    return 0;
+}
+
+// --- the bare loop -----------------------------------------------------------
+
+const DWORD VIEW_BYTES = 65536;
+
+int RunBare(const char *path, const char *text)
+{
+    size_t length = strlen(text);
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        fprintf(stderr, "cannot open %s\n", path);
+        return 2;
+    }
+    DWORD high = 0;
+    DWORD low = GetFileSize(file, &high);
+    uint64_t size = ((uint64_t)high << 32) | low;
+    HANDLE mapping = CreateFileMappingA(file, NULL, PAGE_READWRITE, high, low, NULL);
+    if (mapping == NULL) {
+        fprintf(stderr, "no mapping\n");
+        return 2;
+    }
+    LONGLONG start = Now();
+    uint64_t hit = 0;
+    int found = 0;
+    for (uint64_t offset = 0; offset < size && !found; offset += VIEW_BYTES) {
+        DWORD bytes = size - offset < VIEW_BYTES ? (DWORD)(size - offset) : VIEW_BYTES;
+        const unsigned char *view = (const unsigned char *)MapViewOfFile(
+            mapping, FILE_MAP_ALL_ACCESS, (DWORD)(offset >> 32), (DWORD)offset, bytes);
+        if (view == NULL) {
+            fprintf(stderr, "MapViewOfFile failed at %llu\n", (unsigned long long)offset);
+            return 2;
+        }
+        // Matches across a boundary are left out: the baseline only needs
+        // the cost of mapping and scanning.
+        const unsigned char *next = view;
+        const unsigned char *last = view + bytes - length;
+        while (bytes >= length && next <= last) {
+            const unsigned char *first =
+                (const unsigned char *)memchr(next, text[0], (size_t)(last - next) + 1);
+            if (first == NULL) {
+                break;
+            }
+            if (memcmp(first + 1, text + 1, length - 1) == 0) {
+                hit = offset + (uint64_t)(first - view);
+                found = 1;
+                break;
+            }
+            next = first + 1;
+        }
+        UnmapViewOfFile(view);
+    }
+    LONGLONG spent = Now() - start;
+    uint64_t bytes = found ? hit : size;
+    printf("bytes=%llu seconds=%.3f mbps=%.1f found=%d\n", (unsigned long long)bytes,
+           Seconds(spent), (double)bytes / 1048576.0 / Seconds(spent), found);
+    CloseHandle(mapping);
+    CloseHandle(file);
+    return 0;
+}
+
+int Usage(void)
+{
+    fprintf(stderr, "usage: korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS]\n"
+                    "       korvex_search_bench bare PATH TEXT\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QueryPerformanceFrequency(&frequency);
+    if (argc >= 5 && strcmp(argv[1], "dialog") == 0) {
+        double seconds = argc >= 6 ? atof(argv[5]) : 600.0;
+        return RunDialog(argv[2], argv[3], (unsigned)atoi(argv[4]), seconds);
+    }
+    if (argc == 4 && strcmp(argv[1], "bare") == 0) {
+        return RunBare(argv[2], argv[3]);
+    }
+    return Usage();
+}

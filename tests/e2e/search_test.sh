@@ -1,0 +1,72 @@
+# End-to-end case of the search: a string typed into the real search dialog
+# is found near the end of a 256 MB file and selected in the hex column.
+
+SEARCH_CAPTION="単語検索"
+
+# Opens the file through the menu and the real open-file dialog, from the
+# jump box (from a dump column the key filter would take the menu's keys).
+search_open_file() {
+    local file="$1" windows_path jump
+    windows_path="$(winepath -w "$file" 2>/dev/null | tr -d '\r')"
+    [ -n "$windows_path" ] || e2e_fail "no Windows path for $file"
+    jump="$(e2e_id IDC_JUMP)"
+    drive click "$jump" || e2e_fail "cannot click the jump box"
+    expect_drive "$jump" focus
+    drive keys alt+f o || e2e_fail "cannot send Alt+F, O"
+    # The open-file dialog's file-name box is control 0x47C.
+    drive -w "開く" settext 1148 "$windows_path" || e2e_fail "the open-file dialog did not appear"
+    drive -w "開く" command 1 || e2e_fail "cannot press the dialog's OK"
+    drive -w "開く" gone || e2e_fail "the open-file dialog did not close"
+}
+
+# The address column of the page at LINE, 48 groups "%08X %08X ".
+search_addresses() {
+    local line="$1" i text=""
+    for ((i = 0; i < 48; i++)); do
+        text+="$(printf '%08X %08X ' 0 $(((line + i) * 16)))"
+    done
+    echo "$text"
+}
+
+case_search_finds_a_string_near_the_end_of_a_256_mb_file() {
+    local file="$E2E_TMP/big.bin" size=$((256 << 20)) needle="KorvexNeedle"
+    local hit=$((size - 1000)) top index hex text selected
+    # Sparse: only the needle's block takes disk space.
+    truncate -s "$size" "$file" || e2e_fail "cannot create $file"
+    printf '%s' "$needle" | dd of="$file" bs=1 seek="$hit" conv=notrunc status=none \
+        || e2e_fail "cannot write the needle"
+    hex="$(e2e_id IDC_HEX)"
+
+    korvex_start
+    search_open_file "$file"
+    expect_text "$(e2e_id IDC_FILESIZE)" "ﾌｧｲﾙｻｲｽﾞ：0x00000000 10000000(byte)"
+
+    # Edit > Search; the box has the focus and string search is checked.
+    drive keys alt+e s || e2e_fail "cannot send Alt+E, S"
+    drive -w "$SEARCH_CAPTION" wait >/dev/null || e2e_fail "the search dialog did not open"
+    expect_drive "$(e2e_id IDC_SEARCH_TEXT)" -w "$SEARCH_CAPTION" focus
+    expect_drive 1 -w "$SEARCH_CAPTION" check "$(e2e_id IDC_SEARCH_STRING)"
+    expect_text "$(e2e_id IDC_SEARCH_START)" "検索開始" -w "$SEARCH_CAPTION"
+    # Letters past F and Shift: the dump columns' filter must be off here.
+    drive -w "$SEARCH_CAPTION" type "$needle" || e2e_fail "cannot type into the search box"
+    expect_text "$(e2e_id IDC_SEARCH_TEXT)" "$needle" -w "$SEARCH_CAPTION"
+    e2e_screenshot korvex-search-dialog
+    drive -w "$SEARCH_CAPTION" keys enter || e2e_fail "cannot send Enter"
+    drive -w "$SEARCH_CAPTION" -t 120000 gone || e2e_fail "the search did not end"
+
+    # The hit's line is above the last page, so the page begins at it.
+    top=$((hit / 16))
+    index=$((hit - top * 16))
+    expect_text "$(e2e_id IDC_ADDRESS)" "$(search_addresses "$top")"
+    expect_drive "$((index * 3)) $((index * 3 + ${#needle} * 3 - 1))" sel "$hex"
+    text="$(drive text "$hex" | xxd -r -p)"
+    selected="${text:$((index * 3)):$((${#needle} * 3 - 1))}"
+    [ "$selected" = "$(printf '%s' "$needle" | od -An -v -tx1 | tr -s ' \n' '  ' \
+        | sed 's/^ *//; s/ *$//' | tr 'a-f' 'A-F')" ] \
+        || e2e_fail "the selection shows \"$selected\""
+    e2e_screenshot korvex-search-hit
+
+    drive click "$(e2e_id IDC_JUMP)" || e2e_fail "cannot click the jump box"
+    drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
+    korvex_expect_exit 0 5
+}
