@@ -40,3 +40,19 @@ case_version_dialog_opens_and_closes() {
     drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
     korvex_expect_exit 0 5
 }
+
+# The product is one 32-bit GUI program that needs no DLL of its own: it
+# imports Windows system libraries only.
+case_program_is_a_32_bit_gui_program_importing_system_dlls_only() {
+    local dump dll
+    dump="$(LC_ALL=C i686-w64-mingw32-objdump -p "$E2E_KORVEX")" || e2e_fail "cannot read $E2E_KORVEX"
+    grep -q 'file format pei-i386' <<<"$dump" || e2e_fail "not a PE32 i386 file"
+    grep -q 'Magic.*010b' <<<"$dump" || e2e_fail "not PE32"
+    grep -q 'Subsystem.*(Windows GUI)' <<<"$dump" || e2e_fail "not a GUI program"
+    while read -r dll; do
+        case "${dll^^}" in
+        KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | IMM32.DLL | MSVCRT.DLL | UCRTBASE.DLL | API-MS-WIN-CRT-*) ;;
+        *) e2e_fail "imports $dll" ;;
+        esac
+    done < <(awk '/DLL Name:/ { print $3 }' <<<"$dump")
+}
