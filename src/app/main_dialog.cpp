@@ -1,6 +1,7 @@
 #include "app/main_dialog.h"
 
 #include "app/center_window.h"
+#include "app/paint_nothing.h"
 #include "app/column_fonts.h"
 #include "app/version_dialog.h"
 #include "app/viewer_state.h"
@@ -140,12 +141,9 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_DROPFILES:
         OpenDroppedFile(dialog, (HDROP)wParam);
         return TRUE;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(dialog, &paint);
-        EndPaint(dialog, &paint);
+    case WM_PAINT:
+        PaintNothing(dialog);
         return TRUE;
-    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return TRUE;

@@ -1,6 +1,7 @@
 #include "search/search_dialog.h"
 
 #include "app/center_window.h"
+#include "app/paint_nothing.h"
 #include "app/viewer_state.h"
 #include "res/resource.h"
 #include "search/incremental_search.h"
@@ -62,12 +63,9 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             DestroyWindow(dialog);
         }
         return TRUE;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(dialog, &paint);
-        EndPaint(dialog, &paint);
+    case WM_PAINT:
+        PaintNothing(dialog);
         return TRUE;
-    }
     }
     return FALSE;
 }

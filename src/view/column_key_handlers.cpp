@@ -41,18 +41,21 @@ static void Apply(HWND column, const ColumnKeyAction *action)
     }
 }
 
-static void ColumnKeyDownIn(HWND column, int kind, WPARAM key)
+typedef void (*ColumnKeyRule)(const ColumnKeyInput *input, ColumnKeyAction *action);
+
+// Reads the column, decides by the rule, and moves the page and the caret.
+static void RunColumnKeyRule(ColumnKeyRule rule, HWND column, int kind, WPARAM key)
 {
     ColumnKeyInput input;
     ColumnKeyAction action;
     ReadColumn(column, kind, key, &input);
-    ColumnKeyDown(&input, &action);
+    rule(&input, &action);
     Apply(column, &action);
 }
 
 void HexKeyDown(HWND window, WPARAM key)
 {
-    ColumnKeyDownIn(viewer.hexEdit, COLUMN_HEX, key);
+    RunColumnKeyRule(ColumnKeyDown, viewer.hexEdit, COLUMN_HEX, key);
 
     int search = HexSearchKey((unsigned)key, IsDown(VK_CONTROL), IsDown(VK_F3),
                               (unsigned char)viewer.searchInput[0]);
@@ -67,24 +70,15 @@ void HexKeyDown(HWND window, WPARAM key)
 void CharKeyDown(HWND window, WPARAM key)
 {
     (void)window;
-    ColumnKeyDownIn(viewer.charEdit, COLUMN_CHAR, key);
-}
-
-static void ColumnKeyUpIn(HWND column, int kind, WPARAM key)
-{
-    ColumnKeyInput input;
-    ColumnKeyAction action;
-    ReadColumn(column, kind, key, &input);
-    ColumnKeyUp(&input, &action);
-    Apply(column, &action);
+    RunColumnKeyRule(ColumnKeyDown, viewer.charEdit, COLUMN_CHAR, key);
 }
 
 void HexKeyUp(WPARAM key)
 {
-    ColumnKeyUpIn(viewer.hexEdit, COLUMN_HEX, key);
+    RunColumnKeyRule(ColumnKeyUp, viewer.hexEdit, COLUMN_HEX, key);
 }
 
 void CharKeyUp(WPARAM key)
 {
-    ColumnKeyUpIn(viewer.charEdit, COLUMN_CHAR, key);
+    RunColumnKeyRule(ColumnKeyUp, viewer.charEdit, COLUMN_CHAR, key);
 }
