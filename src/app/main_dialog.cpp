@@ -1,8 +1,8 @@
 #include "app/main_dialog.h"
 
 #include "app/center_window.h"
-#include "app/paint_nothing.h"
 #include "app/column_fonts.h"
+#include "app/paint_nothing.h"
 #include "app/version_dialog.h"
 #include "app/viewer_state.h"
 #include "edit/key_filter.h"
