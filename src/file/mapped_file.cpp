@@ -8,6 +8,8 @@
 #include "res/resource.h"
 #include "view/load_page.h"
 
+FileSizeFunction queryFileSize = GetFileSize;
+
 static void ShowMessage(HWND owner, const char *text)
 {
     MessageBoxA(owner, text, MSG_CAPTION, MB_OK);
@@ -58,7 +60,7 @@ void OpenMappedFile(HWND dialog, const char *path)
     }
 
     DWORD sizeHigh = 0;
-    DWORD sizeLow = GetFileSize(viewer.fileHandle, &sizeHigh);
+    DWORD sizeLow = queryFileSize(viewer.fileHandle, &sizeHigh);
     // A failed size query would otherwise read as a file of 4 GB - 1 bytes.
     if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
         CloseFileHandle();

@@ -26,4 +26,8 @@ int MapWindow(HWND owner, uint64_t line, WindowSpan *span);
 // context is the owner window.
 int MapWindowForPage(void *context, uint64_t line, WindowSpan *span, unsigned char **base);
 
+// The one call that asks the file's size; tests replace it to make it fail.
+typedef DWORD(WINAPI *FileSizeFunction)(HANDLE, LPDWORD);
+extern FileSizeFunction queryFileSize;
+
 #endif
