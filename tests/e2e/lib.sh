@@ -75,6 +75,38 @@ expect_drive() {
     [ "$actual" = "$expected" ] || e2e_fail "korvex_drive $*: expected \"$expected\", got \"$actual\""
 }
 
+# Gives the jump box the focus: while a dump column was the last focused
+# control (the hex column is, at start-up), the key filter takes the menu's
+# keys and Enter.
+e2e_focus_jump_box() {
+    local jump
+    jump="$(e2e_id IDC_JUMP)"
+    drive click "$jump" || e2e_fail "cannot click the jump box"
+    expect_drive "$jump" focus
+}
+
+# Opens FILE through the menu and the real open-file dialog, from the jump box.
+e2e_open_file() {
+    local file="$1" windows_path
+    windows_path="$(winepath -w "$file" 2>/dev/null | tr -d '\r')"
+    [ -n "$windows_path" ] || e2e_fail "no Windows path for $file"
+    e2e_focus_jump_box
+    drive keys alt+f o || e2e_fail "cannot send Alt+F, O"
+    # The open-file dialog's file-name box is control 0x47C.
+    drive -w "開く" settext 1148 "$windows_path" || e2e_fail "the open-file dialog did not appear"
+    drive -w "開く" command 1 || e2e_fail "cannot press the dialog's OK"
+    drive -w "開く" gone || e2e_fail "the open-file dialog did not close"
+}
+
+# The address column of the page at LINE, 48 groups "%08X %08X ".
+e2e_addresses() {
+    local line="$1" i text=""
+    for ((i = 0; i < 48; i++)); do
+        text+="$(printf '%08X %08X ' 0 $(((line + i) * 16)))"
+    done
+    echo "$text"
+}
+
 # Saves the whole screen to build/screenshots/NAME.png; an image of fewer
 # than a handful of colours means nothing was drawn.
 e2e_screenshot() {

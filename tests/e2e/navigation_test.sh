@@ -10,32 +10,6 @@ nav_make_file() {
     echo "$file"
 }
 
-# Opens the file through the menu and the real open-file dialog. The jump
-# box gets the focus first: from a dump column the key filter would take
-# the menu's keys.
-nav_open_file() {
-    local file="$1" windows_path jump
-    windows_path="$(winepath -w "$file" 2>/dev/null | tr -d '\r')"
-    [ -n "$windows_path" ] || e2e_fail "no Windows path for $file"
-    jump="$(e2e_id IDC_JUMP)"
-    drive click "$jump" || e2e_fail "cannot click the jump box"
-    expect_drive "$jump" focus
-    drive keys alt+f o || e2e_fail "cannot send Alt+F, O"
-    # The open-file dialog's file-name box is control 0x47C.
-    drive -w "開く" settext 1148 "$windows_path" || e2e_fail "the open-file dialog did not appear"
-    drive -w "開く" command 1 || e2e_fail "cannot press the dialog's OK"
-    drive -w "開く" gone || e2e_fail "the open-file dialog did not close"
-}
-
-# The address column of the page at LINE, 48 groups "%08X %08X ".
-nav_addresses() {
-    local line="$1" i text=""
-    for ((i = 0; i < 48; i++)); do
-        text+="$(printf '%08X %08X ' 0 $(((line + i) * 16)))"
-    done
-    echo "$text"
-}
-
 case_keys_and_jump_box_move_the_page() {
     local file address hex jump go
     address="$(e2e_id IDC_ADDRESS)"
@@ -46,21 +20,21 @@ case_keys_and_jump_box_move_the_page() {
     cp "$file" "$E2E_TMP/original.bin"
 
     korvex_start
-    nav_open_file "$file"
+    e2e_open_file "$file"
     expect_drive 1 enabled "$go"
-    expect_text "$address" "$(nav_addresses 0)"
+    expect_text "$address" "$(e2e_addresses 0)"
 
     # Page Down in the hex column: the page moves 48 lines on the release.
     drive click "$hex" || e2e_fail "cannot click the hex column"
     expect_drive "$hex" focus
     drive keys pgdn || e2e_fail "cannot send Page Down"
-    expect_text "$address" "$(nav_addresses 48)"
+    expect_text "$address" "$(e2e_addresses 48)"
     drive keys pgdn || e2e_fail "cannot send Page Down"
-    expect_text "$address" "$(nav_addresses 96)"
+    expect_text "$address" "$(e2e_addresses 96)"
     drive keys pgup || e2e_fail "cannot send Page Up"
-    expect_text "$address" "$(nav_addresses 48)"
+    expect_text "$address" "$(e2e_addresses 48)"
     drive keys ctrl+home || e2e_fail "cannot send Ctrl+Home"
-    expect_text "$address" "$(nav_addresses 0)"
+    expect_text "$address" "$(e2e_addresses 0)"
     expect_drive "0 0" sel "$hex"
 
     # "2" in the jump box is the third 768-byte page: line 96, byte 0x600.
@@ -69,7 +43,7 @@ case_keys_and_jump_box_move_the_page() {
     drive type 2 || e2e_fail "cannot type into the jump box"
     expect_text "$jump" "2"
     drive click "$go" || e2e_fail "cannot click GO"
-    expect_text "$address" "$(nav_addresses 96)"
+    expect_text "$address" "$(e2e_addresses 96)"
     e2e_screenshot korvex-jump-page-2
 
     # The box stayed read-only: moving stored nothing.

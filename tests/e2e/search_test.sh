@@ -3,31 +3,6 @@
 
 SEARCH_CAPTION="単語検索"
 
-# Opens the file through the menu and the real open-file dialog, from the
-# jump box (from a dump column the key filter would take the menu's keys).
-search_open_file() {
-    local file="$1" windows_path jump
-    windows_path="$(winepath -w "$file" 2>/dev/null | tr -d '\r')"
-    [ -n "$windows_path" ] || e2e_fail "no Windows path for $file"
-    jump="$(e2e_id IDC_JUMP)"
-    drive click "$jump" || e2e_fail "cannot click the jump box"
-    expect_drive "$jump" focus
-    drive keys alt+f o || e2e_fail "cannot send Alt+F, O"
-    # The open-file dialog's file-name box is control 0x47C.
-    drive -w "開く" settext 1148 "$windows_path" || e2e_fail "the open-file dialog did not appear"
-    drive -w "開く" command 1 || e2e_fail "cannot press the dialog's OK"
-    drive -w "開く" gone || e2e_fail "the open-file dialog did not close"
-}
-
-# The address column of the page at LINE, 48 groups "%08X %08X ".
-search_addresses() {
-    local line="$1" i text=""
-    for ((i = 0; i < 48; i++)); do
-        text+="$(printf '%08X %08X ' 0 $(((line + i) * 16)))"
-    done
-    echo "$text"
-}
-
 case_search_finds_a_string_near_the_end_of_a_256_mb_file() {
     local file="$E2E_TMP/big.bin" size=$((256 << 20)) needle="KorvexNeedle"
     local hit=$((size - 1000)) top index hex text selected
@@ -38,7 +13,7 @@ case_search_finds_a_string_near_the_end_of_a_256_mb_file() {
     hex="$(e2e_id IDC_HEX)"
 
     korvex_start
-    search_open_file "$file"
+    e2e_open_file "$file"
     expect_text "$(e2e_id IDC_FILESIZE)" "ﾌｧｲﾙｻｲｽﾞ：0x00000000 10000000(byte)"
 
     # Edit > Search; the box has the focus and string search is checked.
@@ -57,7 +32,7 @@ case_search_finds_a_string_near_the_end_of_a_256_mb_file() {
     # The hit's line is above the last page, so the page begins at it.
     top=$((hit / 16))
     index=$((hit - top * 16))
-    expect_text "$(e2e_id IDC_ADDRESS)" "$(search_addresses "$top")"
+    expect_text "$(e2e_id IDC_ADDRESS)" "$(e2e_addresses "$top")"
     expect_drive "$((index * 3)) $((index * 3 + ${#needle} * 3 - 1))" sel "$hex"
     text="$(drive text "$hex" | xxd -r -p)"
     selected="${text:$((index * 3)):$((${#needle} * 3 - 1))}"

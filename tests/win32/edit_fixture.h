@@ -4,6 +4,7 @@
 #ifndef KORVEX_TEST_EDIT_FIXTURE_H
 #define KORVEX_TEST_EDIT_FIXTURE_H
 
+#include "address_space.h"
 #include "open_file_fixture.h"
 
 #include "edit/key_filter.h"
@@ -123,82 +124,6 @@ inline bool SameTime(const FILETIME &a, const FILETIME &b)
 {
     return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
 }
-
-// A real mouse click (left or right) at a screen point; the caller pumps.
-inline void MouseClickAtScreen(POINT point, int right)
-{
-    int width = GetSystemMetrics(SM_CXSCREEN);
-    int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3];
-    ZeroMemory(inputs, sizeof inputs);
-    for (int i = 0; i < 3; i++) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = (LONG)((point.x * 65536 + width / 2) / width);
-        inputs[i].mi.dy = (LONG)((point.y * 65536 + height / 2) / height);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags =
-        (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags =
-        (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
-    SendInput(3, inputs, sizeof(INPUT));
-}
-
-// Reserves every free block of the address space, from 1 GB down to a page,
-// so that no view can be mapped until Release. Blocks smaller than the
-// allocation granularity count: a short last window fits in them.
-struct ReservedAddressSpace {
-    std::vector<void *> blocks;
-    HHOOK windowHook = NULL;
-    static ReservedAddressSpace *releasedAtWindow;
-
-    ReservedAddressSpace() { blocks.reserve(40000); }
-    ~ReservedAddressSpace() { Release(); }
-    void ReserveAll()
-    {
-        for (SIZE_T size = (SIZE_T)1 << 30; size >= 4096; size /= 2) {
-            while (blocks.size() < blocks.capacity()) {
-                void *block = VirtualAlloc(NULL, size, MEM_RESERVE, PAGE_NOACCESS);
-                if (block == NULL) {
-                    break;
-                }
-                blocks.push_back(block);
-            }
-        }
-    }
-    // The space comes back as soon as this thread starts to create a window:
-    // by then the map has failed, and the message box that reports it needs
-    // memory of its own to show at all.
-    void ReleaseAtNextWindow()
-    {
-        releasedAtWindow = this;
-        windowHook = SetWindowsHookExA(WH_CBT, ReleaseAtCreate, NULL, GetCurrentThreadId());
-    }
-    void Release()
-    {
-        if (windowHook != NULL) {
-            UnhookWindowsHookEx(windowHook);
-            windowHook = NULL;
-            releasedAtWindow = NULL;
-        }
-        FreeBlocks();
-    }
-    void FreeBlocks()
-    {
-        for (void *block : blocks) {
-            VirtualFree(block, 0, MEM_RELEASE);
-        }
-        blocks.clear();
-    }
-    static LRESULT CALLBACK ReleaseAtCreate(int code, WPARAM wParam, LPARAM lParam)
-    {
-        if (code == HCBT_CREATEWND && releasedAtWindow != NULL) {
-            releasedAtWindow->FreeBlocks();
-        }
-        return CallNextHookEx(NULL, code, wParam, lParam);
-    }
-};
-inline ReservedAddressSpace *ReservedAddressSpace::releasedAtWindow;
 
 inline HHOOK WINAPI RefuseKeyboardHook(int, HOOKPROC, HINSTANCE, DWORD)
 {

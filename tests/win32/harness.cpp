@@ -42,7 +42,8 @@ int CloseMainDialog(HWND dialog)
     return code;
 }
 
-void Pump(DWORD milliseconds)
+// WM_QUIT is dropped: CloseMainDialog is the one that looks for it.
+static void PumpMessages(DWORD milliseconds, int searchDialogFirst)
 {
     DWORD until = GetTickCount() + milliseconds;
     MSG message;
@@ -51,11 +52,25 @@ void Pump(DWORD milliseconds)
             if (message.message == WM_QUIT) {
                 continue;
             }
+            if (searchDialogFirst && viewer.searchDialog != NULL &&
+                IsDialogMessageA(viewer.searchDialog, &message)) {
+                continue;
+            }
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
         Sleep(1);
     } while ((int)(until - GetTickCount()) > 0);
+}
+
+void Pump(DWORD milliseconds)
+{
+    PumpMessages(milliseconds, 0);
+}
+
+void PumpLoop(DWORD milliseconds)
+{
+    PumpMessages(milliseconds, 1);
 }
 
 int PumpUntil(int (*predicate)(void), DWORD milliseconds)
@@ -66,6 +81,15 @@ int PumpUntil(int (*predicate)(void), DWORD milliseconds)
         if (predicate()) {
             return 1;
         }
+    }
+    return predicate();
+}
+
+int PumpLoopUntil(int (*predicate)(void), DWORD milliseconds)
+{
+    DWORD until = GetTickCount() + milliseconds;
+    while (!predicate() && (int)(until - GetTickCount()) > 0) {
+        PumpLoop(2);
     }
     return predicate();
 }
@@ -83,7 +107,7 @@ std::string ItemText(HWND dialog, int id)
     return WindowText(GetDlgItem(dialog, id));
 }
 
-static void SendKey(WORD key, DWORD flags)
+void SendKey(WORD key, DWORD flags)
 {
     INPUT input;
     ZeroMemory(&input, sizeof input);
@@ -134,10 +158,8 @@ void BringToFront(HWND window)
     Pump(30);
 }
 
-void ClickAt(HWND window, int x, int y)
+void MouseClickAtScreen(POINT point, int right)
 {
-    POINT point = {x, y};
-    ClientToScreen(window, &point);
     int width = GetSystemMetrics(SM_CXSCREEN);
     int height = GetSystemMetrics(SM_CYSCREEN);
     INPUT inputs[3];
@@ -148,9 +170,18 @@ void ClickAt(HWND window, int x, int y)
         inputs[i].mi.dy = (LONG)((point.y * 65536 + height / 2) / height);
     }
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags =
+        (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags =
+        (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
+}
+
+void ClickAt(HWND window, int x, int y)
+{
+    POINT point = {x, y};
+    ClientToScreen(window, &point);
+    MouseClickAtScreen(point, 0);
     Pump(40);
 }
 

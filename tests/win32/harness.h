@@ -19,11 +19,19 @@ int CloseMainDialog(HWND dialog);
 void Pump(DWORD milliseconds = 30);
 // Pumps until the predicate holds or the time runs out; 1 when it held.
 int PumpUntil(int (*predicate)(void), DWORD milliseconds);
+// As the program's own loop pumps: an open search dialog sees its messages
+// first, so Enter presses its default button and Esc cancels it.
+void PumpLoop(DWORD milliseconds);
+// Pumps that way until the predicate holds or the time runs out; 1 when it
+// held. The predicate is asked before the first pump.
+int PumpLoopUntil(int (*predicate)(void), DWORD milliseconds);
 
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
 
 // Real keystrokes through SendInput to the foreground window.
+// One key event (flags 0 or KEYEVENTF_KEYUP), not pumped.
+void SendKey(WORD key, DWORD flags);
 void PressKey(WORD key);
 void KeyDown(WORD key);
 void KeyUp(WORD key);
@@ -33,6 +41,8 @@ void TypeText(const char *keys);
 void InjectKey(WORD key);
 // A real left click at a client point of the window.
 void ClickAt(HWND window, int x, int y);
+// A real click, left or right, at a screen point; the caller pumps.
+void MouseClickAtScreen(POINT point, int right);
 void BringToFront(HWND window);
 
 // Message boxes shown on this thread are captured (text and caption, in the

@@ -1,5 +1,6 @@
 // MapViewOfFile failing for real: the test process's address space is used
 // up with reservations, so no window of the file can be mapped.
+#include "address_space.h"
 #include "open_file_fixture.h"
 
 #include "file/mapped_file.h"
@@ -8,36 +9,6 @@
 namespace {
 
 using MapFailure = OpenFileTest;
-
-// Reserves every free region of the address space, largest blocks first, down
-// to the allocation granularity. Nothing is allocated while it runs.
-struct AddressSpaceHog {
-    std::vector<void *> blocks;
-    AddressSpaceHog() { blocks.reserve(40000); }
-    ~AddressSpaceHog() { Release(); }
-    void ReserveAll()
-    {
-        for (SIZE_T size = (SIZE_T)1 << 30; size >= 65536; size /= 2) {
-            for (;;) {
-                if (blocks.size() == blocks.capacity()) {
-                    return;
-                }
-                void *block = VirtualAlloc(NULL, size, MEM_RESERVE, PAGE_NOACCESS);
-                if (block == NULL) {
-                    break;
-                }
-                blocks.push_back(block);
-            }
-        }
-    }
-    void Release()
-    {
-        for (void *block : blocks) {
-            VirtualFree(block, 0, MEM_RELEASE);
-        }
-        blocks.clear();
-    }
-};
 
 // A move between windows unmaps the old view first, and the new one fits in
 // the hole that leaves; so the space runs out while no view is held: at an
@@ -56,14 +27,17 @@ TEST_F(MapFailure, IsReportedKeepsTheColumnsAndPagesLoadOnceSpaceIsBack)
     ASSERT_EQ(viewer.viewBase, (unsigned char *)NULL);
     StartMessageBoxCapture();
 
-    AddressSpaceHog hog;
-    hog.ReserveAll();
-    size_t reserved = hog.blocks.size();
+    ReservedAddressSpace space;
+    space.ReleaseAtNextWindow();
+    space.ReserveAll();
+    size_t reserved = space.blocks.size();
     OpenMappedFile(dialog, path.c_str());
     int mappedAtOpen = viewer.viewBase != NULL;
+    // The message box of the open gave the space back: used up again for the move.
+    space.ReserveAll();
     LoadPage(dialog, 9000);
     int mappedAtMove = viewer.viewBase != NULL;
-    hog.Release();
+    space.Release();
     Pump();
 
     ASSERT_GT(reserved, 0u);

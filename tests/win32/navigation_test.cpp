@@ -4,6 +4,7 @@
 // box. Each case checks the page shown against the file's bytes, the caret
 // and the thumb.
 #include "harness.h"
+#include "temp_files.h"
 
 #include "app/viewer_state.h"
 #include "file/mapped_file.h"
@@ -30,44 +31,6 @@ unsigned char NavByte(uint64_t offset)
 const uint64_t BIG_FILE = 320000;      // 20,000 lines: scaled scroll bar, 5 windows
 const uint64_t BIG_LAST_TOP = 19952;   // 20,000 - 48
 const uint64_t WINDOW = 65536;
-
-// Built here from the bytes, apart from the program's own formatting.
-std::string HexOf(const std::vector<unsigned char> &bytes)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (unsigned char b : bytes) {
-        text += digits[b >> 4];
-        text += digits[b & 15];
-        text += ' ';
-    }
-    return text;
-}
-
-std::string CharsOf(const std::vector<unsigned char> &bytes)
-{
-    std::string text;
-    for (size_t i = 0; i < bytes.size(); i++) {
-        if (i > 0 && i % 16 == 0) {
-            text += "\r\n";
-        }
-        text += bytes[i] >= 0x20 && bytes[i] <= 0x7F ? (char)bytes[i] : '.';
-    }
-    return text;
-}
-
-std::string AddressesOf(uint64_t line, size_t count)
-{
-    std::string text;
-    for (size_t i = 0; i < count; i += 16) {
-        uint64_t offset = line * 16 + i;
-        char group[32];
-        snprintf(group, sizeof group, "%08lX %08lX ", (unsigned long)(offset >> 32),
-                 (unsigned long)(offset & 0xFFFFFFFFu));
-        text += group;
-    }
-    return text;
-}
 
 // Where two texts part, for a message shorter than two 2304-character dumps.
 std::string Difference(const char *what, const std::string &expected, const std::string &actual)
@@ -210,9 +173,9 @@ struct NavigationTest : testing::Test {
             problems += text;
         }
         std::vector<unsigned char> page = PageAt(line);
-        problems += Difference("hex", HexOf(page), ItemText(dialog, IDC_HEX));
-        problems += Difference("characters", CharsOf(page), ItemText(dialog, IDC_TEXT));
-        problems += Difference("addresses", AddressesOf(line, page.size()),
+        problems += Difference("hex", ExpectedHex(page), ItemText(dialog, IDC_HEX));
+        problems += Difference("characters", ExpectedChars(page), ItemText(dialog, IDC_TEXT));
+        problems += Difference("addresses", ExpectedAddresses(line, page.size()),
                                ItemText(dialog, IDC_ADDRESS));
         return problems;
     }
@@ -366,7 +329,7 @@ TEST_F(NavigationTest, CtrlDownOnTheLastPageReloadsIt)
     SetCaret(viewer.hexEdit, 20 * 48);
     CtrlPress(VK_DOWN);
     EXPECT_EQ(PageMismatch(BIG_LAST_TOP), "");
-    EXPECT_EQ(std::string(viewer.hexSnapshot), HexOf(PageAt(BIG_LAST_TOP)));
+    EXPECT_EQ(std::string(viewer.hexSnapshot), ExpectedHex(PageAt(BIG_LAST_TOP)));
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_READONLY), BST_CHECKED);
 }
 
@@ -785,26 +748,6 @@ HWND FindSearchDialog(void)
     return FindWindowA("#32770", "単語検索");
 }
 
-// As the program's message loop feeds the search dialog its keys.
-void PumpWithSearchDialog(DWORD milliseconds)
-{
-    DWORD until = GetTickCount() + milliseconds;
-    MSG message;
-    do {
-        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                continue;
-            }
-            if (viewer.searchDialog != NULL && IsDialogMessageA(viewer.searchDialog, &message)) {
-                continue;
-            }
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(1);
-    } while ((int)(until - GetTickCount()) > 0);
-}
-
 // Ctrl+F in the hex column opens a search with an empty text; F3 opens one
 // only when a text is remembered.
 TEST_F(NavigationTest, CtrlFOpensAnEmptySearchAndF3WithoutATextOpensNothing)
@@ -825,7 +768,7 @@ TEST_F(NavigationTest, CtrlFOpensAnEmptySearchAndF3WithoutATextOpensNothing)
     SetForegroundWindow(search);
     SetFocus(GetDlgItem(search, IDC_SEARCH_TEXT));
     InjectKey(VK_ESCAPE);
-    PumpWithSearchDialog(100);
+    PumpLoop(100);
     EXPECT_FALSE(IsWindow(search));
     if (IsWindow(search)) {
         SendMessageA(search, WM_COMMAND, IDCANCEL, 0);

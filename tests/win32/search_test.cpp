@@ -18,51 +18,11 @@ const char NOT_FOUND[] = "検索文字が見つかりませんでした。";
 
 // --- the program's own loop and input ------------------------------------
 
-// As the program's loop does: the search dialog sees its messages first, so
-// Enter presses its default button and Esc cancels it.
-void PumpLoop(DWORD milliseconds)
-{
-    DWORD until = GetTickCount() + milliseconds;
-    MSG message;
-    do {
-        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                continue;
-            }
-            if (viewer.searchDialog != NULL && IsDialogMessageA(viewer.searchDialog, &message)) {
-                continue;
-            }
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(1);
-    } while ((int)(until - GetTickCount()) > 0);
-}
-
-int PumpLoopUntil(int (*predicate)(void), DWORD milliseconds)
-{
-    DWORD until = GetTickCount() + milliseconds;
-    while (!predicate() && (int)(until - GetTickCount()) > 0) {
-        PumpLoop(2);
-    }
-    return predicate();
-}
-
-void SendKey(WORD key, int up)
-{
-    INPUT input;
-    ZeroMemory(&input, sizeof input);
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = (WORD)MapVirtualKeyA(key, 0);
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
+// Keys pumped as the program's loop does, so the search dialog sees them.
 void Press(WORD key)
 {
     SendKey(key, 0);
-    SendKey(key, 1);
+    SendKey(key, KEYEVENTF_KEYUP);
     PumpLoop(20);
 }
 
@@ -70,8 +30,8 @@ void PressWith(WORD modifier, WORD key)
 {
     SendKey(modifier, 0);
     SendKey(key, 0);
-    SendKey(key, 1);
-    SendKey(modifier, 1);
+    SendKey(key, KEYEVENTF_KEYUP);
+    SendKey(modifier, KEYEVENTF_KEYUP);
     PumpLoop(30);
 }
 
