@@ -11,8 +11,10 @@
 
 #define SEARCH_TIMER_ID 0x7FFF
 // How long one timer tick may go on scanning window after window before it
-// gives the message loop its turn again.
-#define SEARCH_TICK_BUDGET_MS 8
+// gives the message loop its turn again: well under a frame, and just short
+// of the 10 ms the system makes of the timer's period, so little of each
+// period is left idle.
+#define SEARCH_TICK_BUDGET_MS 9
 // The budget in force; 0 scans exactly one window per tick (a benchmark
 // sets it to compare the two paces).
 extern uint32_t searchTickBudgetMs;
