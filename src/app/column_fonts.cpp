@@ -61,6 +61,11 @@ void SetColumnFonts(HWND dialog)
             FitColumnWrap(viewer.hexEdit, "00 ", 16, 17);
         } else if (targets[i] == IDC_ADDRESS) {
             FitColumnWrap(viewer.addressEdit, "00000000 ", 2, 3);
+        } else if (targets[i] == IDC_TEXT) {
+            // Lines end with CR LF, so there is no next word to keep off a
+            // line: the rectangle only has to hold 16 of the widest
+            // characters, blanks among them, which the margins may not leave.
+            FitColumnWrap(viewer.charEdit, "W", 16, 32);
         }
     }
 }

@@ -147,6 +147,20 @@ TEST_F(MainDialogTest, ColumnsWrapAFullPageSixteenBytesPerLine)
     for (int i = 0; i < 48; i++) {
         EXPECT_EQ(SendMessageA(viewer.addressEdit, EM_LINEINDEX, i, 0), 18 * i) << i;
     }
+
+    // Character lines full of blanks and wide letters must not word-wrap.
+    std::string chars;
+    for (int i = 0; i < 48; i++) {
+        chars += i % 2 ? "W m W m W m W m " : " @W%M w#M W&m Wm";
+        if (i < 47) {
+            chars += "\r\n";
+        }
+    }
+    SetWindowTextA(viewer.charEdit, chars.c_str());
+    EXPECT_EQ(SendMessageA(viewer.charEdit, EM_GETLINECOUNT, 0, 0), 48);
+    for (int i = 0; i < 48; i++) {
+        EXPECT_EQ(SendMessageA(viewer.charEdit, EM_LINEINDEX, i, 0), 18 * i) << i;
+    }
 }
 
 HWND FindVersionDialog(void)
