@@ -3,6 +3,7 @@
 #include "app/center_window.h"
 #include "app/column_fonts.h"
 #include "app/paint_nothing.h"
+#include "app/session_end.h"
 #include "app/version_dialog.h"
 #include "app/viewer_state.h"
 #include "edit/key_filter.h"
@@ -143,6 +144,12 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_PAINT:
         PaintNothing(dialog);
+        return TRUE;
+    case WM_QUERYENDSESSION:
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, OnQueryEndSession());
+        return TRUE;
+    case WM_ENDSESSION:
+        OnEndSession(wParam);
         return TRUE;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -11,6 +11,7 @@
 #define MSG_EMPTY_FILE "空ﾌｧｲﾙは、扱えません。"
 #define MSG_MAPPING_FAILED "CreateFileMappingに失敗しました。"
 #define MSG_VIEW_FAILED "MapViewOfFileに失敗しました。"
+#define MSG_FILE_ACCESS_FAILED "ﾌｧｲﾙの読み書きに失敗しました。"
 #define MSG_NOT_FOUND "検索文字が見つかりませんでした。"
 #define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
 #define SEARCH_START_TEXT "検索開始"

@@ -6,4 +6,5 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/app/main_dialog.cpp
     src/app/column_fonts.cpp
     src/app/version_dialog.cpp
+    src/app/session_end.cpp
 )

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_dialog.h"
+#include "app/session_end.h"
 #include "app/viewer_state.h"
 #include "res/resource.h"
 
@@ -19,6 +20,11 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_CLOSE:
         DestroyWindow(window);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession();
+    case WM_ENDSESSION:
+        OnEndSession(wParam);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

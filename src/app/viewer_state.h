@@ -64,6 +64,9 @@ struct ViewerState {
     uint64_t searchPos;
     uint32_t carryCount;
     unsigned char carry[PATTERN_CAPACITY];
+    unsigned char *searchViewBase;  // null when no search view is mapped
+    uint64_t searchViewOffset;
+    uint32_t searchViewBytes;
 };
 
 extern ViewerState viewer;

@@ -4,7 +4,20 @@
 #include "edit/overwrite_text.h"
 #include "edit/page_parse.h"
 #include "file/mapped_file.h"
+#include "file/view_guard.h"
 #include "res/resource.h"
+
+struct PageStore {
+    HWND dialog;
+    uint64_t line;
+};
+
+static void StoreShownPage(void *argument)
+{
+    PageStore *store = (PageStore *)argument;
+    StoreHexPage(store->line, viewer.hexText, viewer.pageBytes, viewer.windowSize,
+                 MapWindowForPage, store->dialog);
+}
 
 void WriteBack(HWND dialog, uint64_t line)
 {
@@ -28,6 +41,7 @@ void WriteBack(HWND dialog, uint64_t line)
     if (!IsHexColumnShape(viewer.hexText, (uint32_t)lstrlenA(viewer.hexText), viewer.pageBytes)) {
         return;
     }
-    StoreHexPage(line, viewer.hexText, viewer.pageBytes, viewer.windowSize, MapWindowForPage,
-                 dialog);
+    // A fault part-way leaves the bytes before it stored and the rest not.
+    PageStore store = {dialog, line};
+    GuardViewAccess(dialog, StoreShownPage, &store);
 }

@@ -1,4 +1,5 @@
 list(APPEND KORVEX_SHELL_SOURCES
     src/file/mapped_file.cpp
     src/file/choose_file.cpp
+    src/file/view_guard.cpp
 )

@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/viewer_state.h"
 #include "file/mapped_file.h"
+#include "file/view_guard.h"
 #include "res/resource.h"
 #include "search/search_pattern.h"
 #include "search/search_scan.h"
@@ -59,6 +60,31 @@ static void ShowHit(uint64_t hit)
     SendMessageA(viewer.hexEdit, EM_SETSEL, index * 3, index * 3 + viewer.patternLength * 3 - 1);
 }
 
+// A fault in the file under the scan has been reported where it happened: the
+// search ends there, with the page as the user has it, so nothing more is
+// read from a file that cannot deliver.
+static void EndSearchAfterFault(HWND dialog)
+{
+    KillTimer(dialog, SEARCH_TIMER_ID);
+    viewer.searchActive = 0;
+    SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_START_TEXT);
+}
+
+struct WindowScan {
+    const unsigned char *bytes;
+    uint32_t bytesAfter;
+    int found;
+    int64_t offset;
+};
+
+static void ScanMappedWindow(void *argument)
+{
+    WindowScan *scan = (WindowScan *)argument;
+    scan->found = ScanSearchWindow(viewer.pattern, viewer.patternLength, viewer.carry,
+                                   &viewer.carryCount, scan->bytes, scan->bytesAfter,
+                                   viewer.searchColumn, &scan->offset);
+}
+
 int SearchStep(HWND dialog)
 {
     if (viewer.searchPos >= viewer.fileSize) {
@@ -79,13 +105,15 @@ int SearchStep(HWND dialog)
         return 0;
     }
 
-    int64_t offset = 0;
-    if (ScanSearchWindow(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
-                         viewer.viewBase + span.offsetInWindow, span.bytesAfter,
-                         viewer.searchColumn, &offset)) {
+    WindowScan scan = {viewer.viewBase + span.offsetInWindow, span.bytesAfter, 0, 0};
+    if (!GuardViewAccess(dialog, ScanMappedWindow, &scan)) {
+        EndSearchAfterFault(dialog);
+        return 0;
+    }
+    if (scan.found) {
         KillTimer(dialog, SEARCH_TIMER_ID);
         viewer.searchActive = 0;
-        ShowHit(viewer.searchLine * DUMP_LINE_BYTES + (uint64_t)offset);
+        ShowHit(viewer.searchLine * DUMP_LINE_BYTES + (uint64_t)scan.offset);
         return 0;
     }
 
@@ -107,6 +135,14 @@ void StopSearch(HWND dialog)
         LoadPage(viewer.mainDialog, viewer.searchLine);
     }
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_START_TEXT);
+}
+
+void AbandonSearch(void)
+{
+    if (viewer.searchActive && viewer.searchDialog != NULL) {
+        KillTimer(viewer.searchDialog, SEARCH_TIMER_ID);
+    }
+    viewer.searchActive = 0;
 }
 
 int RunSearchTick(HWND dialog)

@@ -28,6 +28,9 @@ void StartSearch(HWND dialog);
 int SearchStep(HWND dialog);
 // Ends a started search and shows the page it had reached.
 void StopSearch(HWND dialog);
+// Ends a running search where it stands, leaving the page alone: for when
+// the program must finish at once. Nothing happens when none runs.
+void AbandonSearch(void);
 
 // One tick: steps while they go on and the budget lasts. 0 when finished.
 int RunSearchTick(HWND dialog);

@@ -3,11 +3,25 @@
 #include "app/viewer_state.h"
 #include "edit/write_back.h"
 #include "file/mapped_file.h"
+#include "file/view_guard.h"
 #include "res/resource.h"
 #include "view/column_format.h"
 #include "view/dump_page.h"
 #include "view/page_copy.h"
 #include "view/page_math.h"
+
+struct PageCopy {
+    HWND dialog;
+    unsigned char *page;
+    int copied;
+};
+
+static void CopyShownPage(void *argument)
+{
+    PageCopy *copy = (PageCopy *)argument;
+    copy->copied = CopyPageFromWindows(viewer.topLine, viewer.pageBytes, viewer.windowSize,
+                                       MapWindowForPage, copy->dialog, copy->page);
+}
 
 void LoadPage(HWND dialog, uint64_t line)
 {
@@ -23,8 +37,8 @@ void LoadPage(HWND dialog, uint64_t line)
     viewer.pageBytes = PageBytesAt(viewer.topLine, viewer.lineCount, viewer.tailBytes);
 
     unsigned char page[DUMP_PAGE_BYTES];
-    if (!CopyPageFromWindows(viewer.topLine, viewer.pageBytes, viewer.windowSize, MapWindowForPage,
-                             dialog, page)) {
+    PageCopy copy = {dialog, page, 0};
+    if (!GuardViewAccess(dialog, CopyShownPage, &copy) || !copy.copied) {
         // The columns still show the page left behind; none of it may be
         // stored at the new topLine.
         viewer.pageRendered = 0;

@@ -223,3 +223,59 @@ HDROP MakeDrop(const std::vector<std::string> &paths)
     GlobalUnlock(memory);
     return (HDROP)memory;
 }
+
+std::string UnixPath(const std::string &path)
+{
+    typedef char *(CDECL * UnixFileName)(const WCHAR *);
+    UnixFileName unixFileName = (UnixFileName)(void (*)(void))GetProcAddress(
+        GetModuleHandleA("kernel32"), "wine_get_unix_file_name");
+    WCHAR wide[MAX_PATH];
+    if (unixFileName == NULL || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH)) {
+        return "";
+    }
+    char *name = unixFileName(wide);
+    if (name == NULL) {
+        return "";
+    }
+    std::string result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+// Wine starts a Unix program with a handle that cannot be waited on: the
+// command reports its exit status in a file instead.
+int RunHostShell(const std::string &command)
+{
+    char base[MAX_PATH];
+    static unsigned serial;
+    GetTempPathA(sizeof base, base);
+    char status[MAX_PATH];
+    wsprintfA(status, "%skorvex-host-%lu-%u", base, GetCurrentProcessId(), ++serial);
+    std::string unixStatus = UnixPath(status);
+    if (unixStatus.empty()) {
+        return 0;
+    }
+    std::string line = "/bin/sh -c \"(" + command + ") >/dev/null 2>&1; echo $? >" + unixStatus +
+                       ".part; mv " + unixStatus + ".part " + unixStatus + "\"";
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    std::vector<char> writable(line.begin(), line.end());
+    writable.push_back('\0');
+    if (!CreateProcessA(NULL, writable.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                        &process)) {
+        return 0;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int waited = 0; waited < 2000; waited++) {
+        std::vector<unsigned char> code = ReadTestFile(status, 0, 4);
+        if (!code.empty()) {
+            DeleteFileA(status);
+            return code[0] == '0' && (code.size() < 2 || code[1] == '\n');
+        }
+        Sleep(10);
+    }
+    return 0;
+}

@@ -39,6 +39,13 @@ std::string ExpectedHex(const std::vector<unsigned char> &bytes);
 std::string ExpectedChars(const std::vector<unsigned char> &bytes);
 std::string ExpectedAddresses(uint64_t topLine, size_t byteCount);
 
+// The Linux path of a file under Wine; "" elsewhere.
+std::string UnixPath(const std::string &path);
+// Runs a shell command line (no double quotes in it) on the Linux host, as a
+// native program that ignores Windows sharing, and waits up to 20 s for it:
+// 1 when it exited 0, 0 when it failed, could not start or is not under Wine.
+int RunHostShell(const std::string &command);
+
 // 1 when nothing else holds the file open: it opens with no sharing.
 int FileIsFree(const std::string &path);
 

@@ -1,0 +1,23 @@
+#include "app/session_end.h"
+
+#include "app/viewer_state.h"
+#include "file/mapped_file.h"
+#include "search/incremental_search.h"
+
+LRESULT OnQueryEndSession(void)
+{
+    return TRUE;
+}
+
+void OnEndSession(WPARAM ending)
+{
+    if (!ending) {
+        return;
+    }
+    AbandonSearch();
+    // The close stores the page under the read-only box's rule, with the
+    // main dialog's box; without a main dialog nothing was ever opened.
+    if (viewer.mainDialog != NULL) {
+        CloseMappedFile(viewer.mainDialog);
+    }
+}

@@ -1,0 +1,100 @@
+#include "file/view_guard.h"
+
+#include "app/messages.h"
+#include "app/viewer_state.h"
+
+#include <setjmp.h>
+#include <stdint.h>
+
+// One armed guard: where to resume after a fault, and which guard was armed
+// before it. The chain runs through the stack frames of GuardViewAccess,
+// innermost first; everything runs on the one user-interface thread.
+struct ViewGuard {
+    jmp_buf resume;
+    ViewGuard *outer;
+    uintptr_t faultAddress;
+};
+
+static ViewGuard *volatile innermostGuard = NULL;
+static PVOID faultHandler = NULL;
+
+static int InsideRange(uintptr_t address, const unsigned char *base, uint32_t bytes)
+{
+    return base != NULL && address >= (uintptr_t)base && address - (uintptr_t)base < bytes;
+}
+
+// The page's view covers at most one window; the search's view its own length.
+static int InsideProgramView(uintptr_t address)
+{
+    return InsideRange(address, viewer.viewBase, viewer.windowSize) ||
+           InsideRange(address, viewer.searchViewBase, viewer.searchViewBytes);
+}
+
+// Entered in place of the faulting instruction, on the faulting stack, once
+// the system has finished dispatching the exception: an ordinary longjmp
+// back into the guard's frame.
+static void __cdecl ResumeAfterViewFault(void)
+{
+    longjmp(innermostGuard->resume, 1);
+}
+
+// Windows reports a page the file could not deliver as EXCEPTION_IN_PAGE_ERROR,
+// Wine as an access violation; both carry the address in their second
+// parameter. Only a fault inside a view, while a guard is armed, is taken.
+static LONG CALLBACK OnViewFault(EXCEPTION_POINTERS *pointers)
+{
+    const EXCEPTION_RECORD *record = pointers->ExceptionRecord;
+    ViewGuard *guard = innermostGuard;
+    if (guard == NULL) {
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    if (record->ExceptionCode != EXCEPTION_ACCESS_VIOLATION &&
+        record->ExceptionCode != EXCEPTION_IN_PAGE_ERROR) {
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    if (record->NumberParameters < 2 || !InsideProgramView(record->ExceptionInformation[1])) {
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    guard->faultAddress = record->ExceptionInformation[1];
+    // Resume in a call frame of its own below the faulting one; the bytes
+    // beneath the faulting stack pointer belong to nobody by then.
+    CONTEXT *context = pointers->ContextRecord;
+    context->Esp = ((context->Esp - 64) & ~(DWORD)15) - 4;
+    context->Eip = (DWORD)(uintptr_t)ResumeAfterViewFault;
+    return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+// A faulting view may hold pages the file can no longer back: drop it, so
+// the next access maps the window again.
+static void ReleaseFaultingView(uintptr_t address)
+{
+    if (InsideRange(address, viewer.viewBase, viewer.windowSize)) {
+        UnmapViewOfFile(viewer.viewBase);
+        viewer.viewBase = NULL;
+        viewer.viewOffset = 1;
+    } else if (InsideRange(address, viewer.searchViewBase, viewer.searchViewBytes)) {
+        UnmapViewOfFile(viewer.searchViewBase);
+        viewer.searchViewBase = NULL;
+        viewer.searchViewBytes = 0;
+    }
+}
+
+int GuardViewAccess(HWND owner, void (*access)(void *), void *argument)
+{
+    if (faultHandler == NULL) {
+        faultHandler = AddVectoredExceptionHandler(1, OnViewFault);
+    }
+    ViewGuard guard;
+    guard.outer = innermostGuard;
+    guard.faultAddress = 0;
+    if (setjmp(guard.resume) == 0) {
+        innermostGuard = &guard;
+        access(argument);
+        innermostGuard = guard.outer;
+        return 1;
+    }
+    innermostGuard = guard.outer;
+    ReleaseFaultingView(guard.faultAddress);
+    MessageBoxA(owner, MSG_FILE_ACCESS_FAILED, MSG_CAPTION, MB_OK);
+    return 0;
+}
