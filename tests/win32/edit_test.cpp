@@ -218,6 +218,38 @@ TEST_F(EditTest, ReadOnlyBoxAtLeavingDecidesWhetherTheTypingIsStored)
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
 }
 
+// Windows logging off: both top-level windows hear of it, the search still
+// running is stopped, the typed page is stored once and the file released.
+TEST_F(EditTest, EndingTheSessionStopsTheSearchStoresThePageAndReleasesTheFile)
+{
+    path = Path("session.bin");
+    const unsigned char tail[] = {'x'};
+    ASSERT_TRUE(WriteSparseFile(path, 512u << 20, tail, 1));
+    OpenExisting();
+    SetReadOnlyBox(0);
+    TypeAtByte(3, "5a");
+    SendMessageA(dialog, WM_COMMAND, IDM_SEARCH, 0);
+    SetDlgItemTextA(viewer.searchDialog, IDC_SEARCH_TEXT, "KorvexAbsent");
+    SendDlgItemMessageA(viewer.searchDialog, IDC_SEARCH_START, BM_CLICK, 0, 0);
+    ASSERT_EQ(viewer.searchActive, 1);
+
+    EXPECT_EQ(SendMessageA(testFrame, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(SendMessageA(dialog, WM_QUERYENDSESSION, 0, 0), TRUE);
+    // A session that goes on after all changes nothing.
+    SendMessageA(dialog, WM_ENDSESSION, FALSE, 0);
+    EXPECT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
+    SendMessageA(dialog, WM_ENDSESSION, TRUE, 0);
+    SendMessageA(testFrame, WM_ENDSESSION, TRUE, 0);
+    // A search ticking on would fail to map a closed file and say so.
+    PumpLoop(300);
+
+    EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
+    EXPECT_EQ(viewer.searchActive, 0);
+    EXPECT_NO_FILE_OPEN();
+    const unsigned char stored[] = {0, 0, 0, 0x5A, 0};
+    EXPECT_EQ(ReadTestFile(path, 0, 5), std::vector<unsigned char>(stored, stored + 5));
+}
+
 const size_t kWindow = 65536;
 const size_t kFewWindows = 200 * 1024 + 5;
 
