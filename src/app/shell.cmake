@@ -7,4 +7,5 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/app/column_fonts.cpp
     src/app/version_dialog.cpp
     src/app/session_end.cpp
+    src/app/show_message.cpp
 )

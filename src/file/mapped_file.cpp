@@ -1,6 +1,7 @@
 #include "file/mapped_file.h"
 
 #include "app/messages.h"
+#include "app/show_message.h"
 #include "app/viewer_state.h"
 #include "edit/write_back.h"
 #include "file/file_geometry.h"
@@ -9,11 +10,6 @@
 #include "view/load_page.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
-
-static void ShowMessage(HWND owner, const char *text)
-{
-    MessageBoxA(owner, text, MSG_CAPTION, MB_OK);
-}
 
 static void CloseFileHandle(void)
 {

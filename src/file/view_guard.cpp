@@ -1,6 +1,7 @@
 #include "file/view_guard.h"
 
 #include "app/messages.h"
+#include "app/show_message.h"
 #include "app/viewer_state.h"
 
 #include <setjmp.h>
@@ -95,6 +96,6 @@ int GuardViewAccess(HWND owner, void (*access)(void *), void *argument)
     }
     innermostGuard = guard.outer;
     ReleaseFaultingView(guard.faultAddress);
-    MessageBoxA(owner, MSG_FILE_ACCESS_FAILED, MSG_CAPTION, MB_OK);
+    ShowMessage(owner, MSG_FILE_ACCESS_FAILED);
     return 0;
 }

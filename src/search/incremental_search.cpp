@@ -1,6 +1,7 @@
 #include "search/incremental_search.h"
 
 #include "app/messages.h"
+#include "app/show_message.h"
 #include "app/viewer_state.h"
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
@@ -48,11 +49,6 @@ void StartSearch(HWND dialog)
     SetTimer(dialog, SEARCH_TIMER_ID, 1, NULL);
 }
 
-static void ReportNotFound(HWND dialog)
-{
-    MessageBoxA(dialog, MSG_NOT_FOUND, MSG_CAPTION, MB_OK);
-}
-
 static void ShowHit(uint64_t hit)
 {
     LoadPage(viewer.mainDialog, hit / DUMP_LINE_BYTES);
@@ -89,7 +85,7 @@ int SearchStep(HWND dialog)
 {
     if (viewer.searchPos >= viewer.fileSize) {
         StopSearch(dialog);
-        ReportNotFound(dialog);
+        ShowMessage(dialog, MSG_NOT_FOUND);
         return 0;
     }
     // A start on a page that runs into the next window may lie past this
@@ -101,7 +97,7 @@ int SearchStep(HWND dialog)
     WindowSpan span;
     if (!MapWindow(dialog, viewer.searchLine, &span)) {
         StopSearch(dialog);
-        ReportNotFound(dialog);
+        ShowMessage(dialog, MSG_NOT_FOUND);
         return 0;
     }
 
