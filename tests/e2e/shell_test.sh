@@ -56,3 +56,26 @@ case_program_is_a_32_bit_gui_program_importing_system_dlls_only() {
         esac
     done < <(awk '/DLL Name:/ { print $3 }' <<<"$dump")
 }
+
+# Explorer's file properties: the version resource, read back through the
+# version API under the Japanese code page, carries the version the version
+# dialog shows.
+case_version_resource_names_the_program_in_japanese() {
+    local exe name value expected names=()
+    exe="$(winepath -w "$E2E_KORVEX" 2>/dev/null | tr -d '\r')"
+    expected="1.0.4.0 1.0.4.0 0411 03A4"
+    while IFS='|' read -r name value; do
+        names+=("$name")
+        expected+=$'\n'"$(cp932_hex "$value")"
+    done <<'STRINGS'
+CompanyName|Korvex 開発ﾁｰﾑ
+FileDescription|ﾊﾞｲﾅﾘﾀﾞﾝﾌﾟ ﾋﾞｭｰﾜ
+FileVersion|1.04
+InternalName|Korvex
+LegalCopyright|(C) Korvex 開発ﾁｰﾑ
+OriginalFilename|Korvex.exe
+ProductName|Korvex+
+ProductVersion|1.04
+STRINGS
+    expect_drive "$expected" version "$exe" "${names[@]}"
+}
