@@ -32,6 +32,7 @@ case_version_dialog_opens_and_closes() {
     focus_jump_box
     drive keys alt+h v || e2e_fail "cannot send Alt+H, V"
     expect_text "$(e2e_id IDC_VERSION_NAME)" "Korvex+ Version 1.04" -w "ﾊﾞｰｼﾞｮﾝ情報"
+    expect_text "$(e2e_id IDC_VERSION_NOTICE)" "(C) Korvex 開発ﾁｰﾑ" -w "ﾊﾞｰｼﾞｮﾝ情報"
     e2e_screenshot korvex-version
     drive -w "ﾊﾞｰｼﾞｮﾝ情報" keys esc || e2e_fail "cannot send Esc"
     drive -w "ﾊﾞｰｼﾞｮﾝ情報" gone || e2e_fail "the version dialog did not close"
