@@ -10,8 +10,8 @@
 # is the release command.
 #
 # The same commit gives the same zip byte for byte: the members are stored in
-# a fixed order, both with the commit's time, with no extra fields and no
-# Unix attributes.
+# a fixed order, both with the commit's time (or SOURCE_DATE_EPOCH), with no
+# extra fields and no Unix attributes.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
