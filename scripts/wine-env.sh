@@ -8,9 +8,10 @@
 # The prefix is private to this work tree (build/wineprefix, or
 # $KORVEX_WINEPREFIX), so a clean clone makes its own and a user's own Wine
 # set-up is never touched. The Wine commands run in the Japanese locale
-# through wrappers beside the prefix (build/wineprefix-bin), first in PATH. When DISPLAY is unset or unreachable, or
-# KORVEX_PRIVATE_DISPLAY is set (the tests: their windows and keystrokes stay
-# off the user's screen), a private Xvfb is started and KORVEX_XVFB_PID set.
+# through wrappers beside the prefix (build/wineprefix-bin), first in PATH.
+# When DISPLAY is unset or unreachable, or KORVEX_PRIVATE_DISPLAY is set (the
+# tests: their windows and keystrokes stay off the user's screen), a private
+# Xvfb is started and KORVEX_XVFB_PID set.
 # Sourcing fails (returns non-zero) when Wine cannot start.
 
 KORVEX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
