@@ -7,9 +7,10 @@ set -euo pipefail
 # Native build and tests, the mingw-w64 cross build (the googletest source
 # package provides /usr/src/googletest for the Windows test program), the
 # lint of the window-free code, and running the program headless under
-# Wine with Japanese fonts and locale.
+# Wine with Japanese fonts and locale; python3 writes and reads the release
+# zip, git clones the commit for the check that it builds the same twice.
 packages=(
-    cmake make g++
+    cmake make g++ git python3
     libgtest-dev googletest libbenchmark-dev
     cppcheck
     g++-mingw-w64-i686

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Sets up, builds, and runs the three test layers in order:
+# Sets up, builds, and runs the four test layers in order:
 #   1. native       unit tests of the window-free code (ASan + UBSan), and
 #                   cppcheck over that code
 #   2. integration  the Win32 test program korvex_wintests.exe under Wine
 #   3. end-to-end   Korvex.exe under Wine, driven from outside (tests/e2e)
+#   4. package      the release zip made from the tested Korvex.exe, and
+#                   two clean clones building it byte for byte (tests/package)
 # Each layer ends with a line "<layer>: N passed, M failed" (the lint with
 # "lint: ..."). Every layer runs even when an earlier one failed; the exit
 # status is non-zero when any of them failed. Full logs: build/logs/.
@@ -252,6 +254,9 @@ integration_tests || failed_layers+=(integration)
 
 echo "== 3. end-to-end"
 end_to_end_tests || failed_layers+=(end-to-end)
+
+echo "== 4. package"
+bash tests/package/run.sh </dev/null || failed_layers+=(package)
 
 if [ "${#failed_layers[@]}" -gt 0 ]; then
     echo "test: FAILED: ${failed_layers[*]} ($SECONDS s)"

@@ -7,9 +7,11 @@
 #
 # The prefix is private to this work tree (build/wineprefix, or
 # $KORVEX_WINEPREFIX), so a clean clone makes its own and a user's own Wine
-# set-up is never touched. When DISPLAY is unset or unreachable, or
-# KORVEX_PRIVATE_DISPLAY is set (the tests: their windows and keystrokes stay
-# off the user's screen), a private Xvfb is started and KORVEX_XVFB_PID set.
+# set-up is never touched. The Wine commands run in the Japanese locale
+# through wrappers beside the prefix (build/wineprefix-bin), first in PATH.
+# When DISPLAY is unset or unreachable, or KORVEX_PRIVATE_DISPLAY is set (the
+# tests: their windows and keystrokes stay off the user's screen), a private
+# Xvfb is started and KORVEX_XVFB_PID set.
 # Sourcing fails (returns non-zero) when Wine cannot start.
 
 KORVEX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -17,9 +19,6 @@ export KORVEX_ROOT
 
 export WINEPREFIX="${KORVEX_WINEPREFIX:-$KORVEX_ROOT/build/wineprefix}"
 export WINEARCH=win32
-# The ANSI code page follows the locale on every run: ja_JP gives 932.
-export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
 export WINEDEBUG=-all
 # No Mono or Gecko installers, and no debugger: a crash must fail, not hang.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
@@ -80,6 +79,44 @@ korvex_wine_prefix() {
     wine regedit /S 'C:\korvex-settings.reg' >/dev/null 2>&1 \
         || { korvex_wine_log "regedit failed"; return 1; }
     echo "$wanted" >"$stamp"
+}
+
+# A Wine process takes its ANSI code page from its locale: ja_JP gives 932.
+# Only the Wine processes are given that locale, by wrappers of the Wine
+# commands put first in PATH, so that every "wine ..." gets it, in the
+# background too. The sourcing shell keeps its own: one that was already
+# running when setup generated ja_JP cannot load it, and bash warns when
+# LC_ALL names a locale it cannot load.
+KORVEX_WINE_LOCALE=ja_JP.UTF-8
+KORVEX_WINE_BIN="$WINEPREFIX-bin"
+
+# The first TOOL in PATH that is not such a wrapper.
+korvex_real_tool() {
+    local candidate
+    while read -r candidate; do
+        grep -q korvex-wine-wrapper "$candidate" 2>/dev/null || { echo "$candidate"; return 0; }
+    done < <(type -aP "$1")
+    return 1
+}
+
+korvex_wine_wrappers() {
+    local tool real wrapper
+    mkdir -p "$KORVEX_WINE_BIN" || return 1
+    for tool in wine wineboot winepath wineserver; do
+        real="$(korvex_real_tool "$tool")" || { korvex_wine_log "$tool is not installed"; return 1; }
+        wrapper="$(printf '#!/bin/sh\n# korvex-wine-wrapper (scripts/wine-env.sh): %s in the Japanese locale.\nexport LANG=%s LC_ALL=%s\nexec %q "$@"\n' \
+            "$tool" "$KORVEX_WINE_LOCALE" "$KORVEX_WINE_LOCALE" "$real")"
+        if [ "$(cat "$KORVEX_WINE_BIN/$tool" 2>/dev/null)" != "$wrapper" ]; then
+            # Renamed into place: another shell may be running the old one.
+            printf '%s\n' "$wrapper" >"$KORVEX_WINE_BIN/$tool.new" \
+                && chmod 755 "$KORVEX_WINE_BIN/$tool.new" \
+                && mv -f "$KORVEX_WINE_BIN/$tool.new" "$KORVEX_WINE_BIN/$tool" || return 1
+        fi
+    done
+    case ":$PATH:" in
+    *":$KORVEX_WINE_BIN:"*) ;;
+    *) export PATH="$KORVEX_WINE_BIN:$PATH" ;;
+    esac
 }
 
 korvex_display_reachable() {
@@ -156,6 +193,7 @@ korvex_wine_start() {
     command -v wine >/dev/null || { korvex_wine_log "wine is not installed (run scripts/setup.sh)"; return 1; }
     locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8' \
         || { korvex_wine_log "the ja_JP.UTF-8 locale is missing (run scripts/setup.sh)"; return 1; }
+    korvex_wine_wrappers || { korvex_wine_log "cannot write the Wine wrappers in $KORVEX_WINE_BIN"; return 1; }
     # The display comes first: Wine's desktop process, started with the
     # prefix's first program, stays bound to the display it found.
     if [ -n "${KORVEX_PRIVATE_DISPLAY:-}" ] || ! korvex_display_reachable; then

@@ -31,6 +31,10 @@
 //                     converts the command line
 //   command ID        posts WM_COMMAND ID. A fallback for a path whose keys
 //                     are not what the case is about; prefer keys or click.
+//   version FILE NAME...  FILE's version resource as Explorer reads it, no
+//                     window needed: "FILEVERSION PRODUCTVERSION LANGUAGE
+//                     CODEPAGE" ("1.0.4.0 1.0.4.0 0411 03A4"), then the string
+//                     NAME of that language and code page in hex, one a line.
 //
 // Exit status: 0 done, 1 the window, control or condition did not come
 // within the timeout, 2 bad usage.
@@ -58,7 +62,7 @@ int Usage(void)
     fprintf(stderr,
             "usage: korvex_drive [-w CAPTION] [-c CLASS] [-t MS] COMMAND [ARGS]\n"
             "commands: wait gone caption text sel check enabled focus list\n"
-            "          keys type click settext command\n");
+            "          keys type click settext command version\n");
     return 2;
 }
 
@@ -106,6 +110,43 @@ int WindowTextHex(HWND window)
 {
     int length = (int)SendMessageA(window, WM_GETTEXT, sizeof textBuffer, (LPARAM)textBuffer);
     PrintHex(textBuffer, length);
+    return 0;
+}
+
+// --- the version resource ----------------------------------------------------
+
+char versionData[16384];
+
+int PrintVersion(const char *file, int count, char **names)
+{
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeA(file, &ignored);
+    if (size == 0 || size > sizeof versionData || !GetFileVersionInfoA(file, 0, sizeof versionData, versionData)) {
+        return Fail("no version resource in", file);
+    }
+    VS_FIXEDFILEINFO *fixed = 0;
+    WORD *translation = 0;
+    UINT length = 0;
+    if (!VerQueryValueA(versionData, "\\", (void **)&fixed, &length) || length < sizeof *fixed) {
+        return Fail("no fixed version in", file);
+    }
+    if (!VerQueryValueA(versionData, "\\VarFileInfo\\Translation", (void **)&translation, &length) || length < 4) {
+        return Fail("no translation in", file);
+    }
+    printf("%u.%u.%u.%u %u.%u.%u.%u %04X %04X\n",
+           HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+           HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS),
+           HIWORD(fixed->dwProductVersionMS), LOWORD(fixed->dwProductVersionMS),
+           HIWORD(fixed->dwProductVersionLS), LOWORD(fixed->dwProductVersionLS),
+           translation[0], translation[1]);
+    for (int i = 0; i < count; ++i) {
+        char query[128];
+        char *value = 0;
+        _snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\%s", translation[0], translation[1], names[i]);
+        query[sizeof query - 1] = '\0';
+        if (!VerQueryValueA(versionData, query, (void **)&value, &length)) return Fail("no string", names[i]);
+        PrintHex(value, lstrlenA(value));
+    }
     return 0;
 }
 
@@ -336,6 +377,7 @@ int Run(int argc, char **argv)
 {
     const char *command = argv[0];
     if (strcmp(command, "gone") == 0) return WaitGone();
+    if (strcmp(command, "version") == 0) return argc < 2 ? Usage() : PrintVersion(argv[1], argc - 2, argv + 2);
 
     HWND window = WaitForTarget();
     if (!window) return Fail("no window captioned", windowCaption);

@@ -32,6 +32,7 @@ case_version_dialog_opens_and_closes() {
     focus_jump_box
     drive keys alt+h v || e2e_fail "cannot send Alt+H, V"
     expect_text "$(e2e_id IDC_VERSION_NAME)" "Korvex+ Version 1.04" -w "ﾊﾞｰｼﾞｮﾝ情報"
+    expect_text "$(e2e_id IDC_VERSION_NOTICE)" "(C) Korvex 開発ﾁｰﾑ" -w "ﾊﾞｰｼﾞｮﾝ情報"
     e2e_screenshot korvex-version
     drive -w "ﾊﾞｰｼﾞｮﾝ情報" keys esc || e2e_fail "cannot send Esc"
     drive -w "ﾊﾞｰｼﾞｮﾝ情報" gone || e2e_fail "the version dialog did not close"
@@ -55,4 +56,27 @@ case_program_is_a_32_bit_gui_program_importing_system_dlls_only() {
         *) e2e_fail "imports $dll" ;;
         esac
     done < <(awk '/DLL Name:/ { print $3 }' <<<"$dump")
+}
+
+# Explorer's file properties: the version resource, read back through the
+# version API under the Japanese code page, carries the version the version
+# dialog shows.
+case_version_resource_names_the_program_in_japanese() {
+    local exe name value expected names=()
+    exe="$(winepath -w "$E2E_KORVEX" 2>/dev/null | tr -d '\r')"
+    expected="1.0.4.0 1.0.4.0 0411 03A4"
+    while IFS='|' read -r name value; do
+        names+=("$name")
+        expected+=$'\n'"$(cp932_hex "$value")"
+    done <<'STRINGS'
+CompanyName|Korvex 開発ﾁｰﾑ
+FileDescription|ﾊﾞｲﾅﾘﾀﾞﾝﾌﾟ ﾋﾞｭｰﾜ
+FileVersion|1.04
+InternalName|Korvex
+LegalCopyright|(C) Korvex 開発ﾁｰﾑ
+OriginalFilename|Korvex.exe
+ProductName|Korvex+
+ProductVersion|1.04
+STRINGS
+    expect_drive "$expected" version "$exe" "${names[@]}"
 }

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Packs the built program of this tree into the zip a Windows user downloads:
+#
+#   bash scripts/make_package.sh OUTDIR
+#
+# writes OUTDIR/korvex-<version>-win32.zip, holding Korvex.exe (from
+# build/win32) and readme.txt (docs/readme.ja.txt in code page 932 with CRLF
+# line ends, as Notepad on a Japanese system reads it), and OUTDIR/SHA256SUMS
+# for it; prints the zip's path. Builds and tests nothing: scripts/package.sh
+# is the release command.
+#
+# The same commit gives the same zip byte for byte: the members are stored in
+# a fixed order, both with the commit's time (or SOURCE_DATE_EPOCH), with no
+# extra fields and no Unix attributes.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="${1:?usage: make_package.sh OUTDIR}"
+
+exe="$root/build/win32/Korvex.exe"
+[ -f "$exe" ] || { echo "make_package: $exe is not built" >&2; exit 1; }
+
+# The version's text from its one definition: major "." minor patch.
+version="$(awk '$1 == "#define" && $2 ~ /^KORVEX_VERSION_(MAJOR|MINOR|PATCH)$/ { n[$2] = $3 }
+    END { printf "%d.%d%d", n["KORVEX_VERSION_MAJOR"], n["KORVEX_VERSION_MINOR"], n["KORVEX_VERSION_PATCH"] }' \
+    "$root/src/res/version.h")"
+zip_name="korvex-$version-win32.zip"
+stamp="${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}"
+
+mkdir -p "$out"
+staging="$(mktemp -d)"
+trap 'rm -rf "$staging"' EXIT
+
+# iconv fails on a character code page 932 lacks.
+sed "s/@VERSION@/$version/g; s/\$/\r/" "$root/docs/readme.ja.txt" \
+    | iconv -f UTF-8 -t CP932 >"$staging/readme.txt"
+
+python3 - "$out/$zip_name" "$stamp" "$exe" "$staging/readme.txt" <<'PYTHON'
+import sys
+import time
+import zipfile
+
+target, stamp, exe, readme = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
+date_time = time.gmtime(stamp)[:6]
+with zipfile.ZipFile(target, "w") as archive:
+    for name, path in (("Korvex.exe", exe), ("readme.txt", readme)):
+        member = zipfile.ZipInfo(name, date_time)
+        member.compress_type = zipfile.ZIP_DEFLATED
+        member.create_system = 0  # MS-DOS: no Unix mode bits
+        # The archive bit alone: zipfile puts Unix mode bits in an empty value.
+        member.external_attr = 0x20
+        with open(path, "rb") as source:
+            archive.writestr(member, source.read())
+PYTHON
+
+(cd "$out" && sha256sum "$zip_name" >SHA256SUMS)
+echo "$out/$zip_name"
