@@ -55,6 +55,9 @@ struct ViewerState {
     // Search.
     int searchRunning;          // the start/stop button's state
     unsigned char searchActive; // a started search whose end has not come
+    uint64_t searchStart;       // file position the search began at
+    DWORD searchProgressTime;   // GetTickCount of the start or the caption's last update
+    unsigned char searchProgressShown; // the caption shows a percentage
     unsigned char searchHexMode;
     char searchInput[SEARCH_INPUT_SIZE];
     unsigned char pattern[PATTERN_CAPACITY];
@@ -64,6 +67,9 @@ struct ViewerState {
     uint64_t searchPos;
     uint32_t carryCount;
     unsigned char carry[PATTERN_CAPACITY];
+    unsigned char *searchViewBase;  // null when no search view is mapped
+    uint64_t searchViewOffset;
+    uint32_t searchViewBytes;
 };
 
 extern ViewerState viewer;

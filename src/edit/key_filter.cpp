@@ -1,6 +1,7 @@
 #include "edit/key_filter.h"
 
 #include "app/messages.h"
+#include "app/show_message.h"
 #include "app/viewer_state.h"
 #include "edit/key_filter_rule.h"
 
@@ -58,14 +59,14 @@ void InstallKeyFilter(HWND dialog)
     DWORD thread = GetWindowThreadProcessId(dialog, NULL);
     viewer.keyboardHook = setKeyboardHook(WH_KEYBOARD, KeyFilter, module, thread);
     if (viewer.keyboardHook == NULL) {
-        MessageBoxA(dialog, MSG_HOOK_FAILED, MSG_CAPTION, MB_OK);
+        ShowMessage(dialog, MSG_HOOK_FAILED);
     }
 }
 
 void RemoveKeyFilter(HWND dialog)
 {
     if (!UnhookWindowsHookEx(viewer.keyboardHook)) {
-        MessageBoxA(dialog, MSG_UNHOOK_FAILED, MSG_CAPTION, MB_OK);
+        ShowMessage(dialog, MSG_UNHOOK_FAILED);
     }
     viewer.keyboardHook = NULL;
 }

@@ -1,19 +1,16 @@
 #include "file/mapped_file.h"
 
 #include "app/messages.h"
+#include "app/show_message.h"
 #include "app/viewer_state.h"
 #include "edit/write_back.h"
 #include "file/file_geometry.h"
 #include "file/window_math.h"
 #include "res/resource.h"
+#include "search/search_view.h"
 #include "view/load_page.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
-
-static void ShowMessage(HWND owner, const char *text)
-{
-    MessageBoxA(owner, text, MSG_CAPTION, MB_OK);
-}
 
 static void CloseFileHandle(void)
 {
@@ -26,6 +23,7 @@ void CloseMappedFile(HWND dialog)
     WriteBack(dialog, viewer.topLine);
     // Whatever stays on screen belongs to no open file from here on.
     viewer.pageRendered = 0;
+    ReleaseSearchView();
     if (viewer.viewBase != NULL) {
         UnmapViewOfFile(viewer.viewBase);
         viewer.viewBase = NULL;

@@ -1,11 +1,13 @@
 #include "search/incremental_search.h"
 
 #include "app/messages.h"
+#include "app/show_message.h"
 #include "app/viewer_state.h"
-#include "file/mapped_file.h"
 #include "res/resource.h"
 #include "search/search_pattern.h"
+#include "search/search_progress.h"
 #include "search/search_scan.h"
+#include "search/search_view.h"
 #include "view/dump_page.h"
 #include "view/load_page.h"
 
@@ -38,18 +40,17 @@ void StartSearch(HWND dialog)
         viewer.searchHexMode = 0;
         viewer.patternLength = StringSearchPattern(viewer.searchInput, viewer.pattern);
     }
+    // The view of an earlier search is not trusted to hold this one's bytes.
+    ReleaseSearchView();
     viewer.searchColumn = CaretByteIndex();
     viewer.searchLine = viewer.topLine;
     viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
+    viewer.searchStart = viewer.searchPos;
+    viewer.searchProgressTime = GetTickCount();
     viewer.carryCount = 0;
     viewer.searchActive = 1;
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_STOP_TEXT);
     SetTimer(dialog, SEARCH_TIMER_ID, 1, NULL);
-}
-
-static void ReportNotFound(HWND dialog)
-{
-    MessageBoxA(dialog, MSG_NOT_FOUND, MSG_CAPTION, MB_OK);
 }
 
 static void ShowHit(uint64_t hit)
@@ -59,11 +60,40 @@ static void ShowHit(uint64_t hit)
     SendMessageA(viewer.hexEdit, EM_SETSEL, index * 3, index * 3 + viewer.patternLength * 3 - 1);
 }
 
+// One window of the search view scanned: where it lies in the view, and
+// what the scan found.
+struct ViewScan {
+    WindowSpan span;
+    int found;
+    uint64_t hit;
+};
+
+// Every read of the search view happens in here: the window holding
+// searchLine's first byte, from searchColumn on, with the carry.
+static void ScanSearchView(void *argument)
+{
+    ViewScan *scan = (ViewScan *)argument;
+    scan->found = ScanSearchStep(viewer.pattern, viewer.patternLength, viewer.carry,
+                                 &viewer.carryCount,
+                                 viewer.searchViewBase + scan->span.offsetInWindow,
+                                 scan->span.bytesAfter, &viewer.searchLine, &viewer.searchColumn,
+                                 &viewer.searchPos, &scan->hit);
+}
+
+// Runs the scan; 0 when it could not run to its end (a fault inside the
+// view, already reported), and then nothing of the file is known.
+static int GuardedScanSearchView(HWND dialog, ViewScan *scan)
+{
+    (void)dialog;
+    ScanSearchView(scan);
+    return 1;
+}
+
 int SearchStep(HWND dialog)
 {
     if (viewer.searchPos >= viewer.fileSize) {
         StopSearch(dialog);
-        ReportNotFound(dialog);
+        ShowMessage(dialog, MSG_NOT_FOUND);
         return 0;
     }
     // A start on a page that runs into the next window may lie past this
@@ -72,26 +102,26 @@ int SearchStep(HWND dialog)
         NormaliseSearchStart(&viewer.searchLine, &viewer.searchColumn, viewer.windowSize,
                              viewer.fileSize);
     }
-    WindowSpan span;
-    if (!MapWindow(dialog, viewer.searchLine, &span)) {
+    ViewScan scan;
+    if (!MapSearchView(&scan.span)) {
+        // No tick may come while the message is up.
+        KillTimer(dialog, SEARCH_TIMER_ID);
+        ShowMessage(dialog, MSG_VIEW_FAILED);
+        // The rest of the file was not searched: no "not found" follows.
         StopSearch(dialog);
-        ReportNotFound(dialog);
         return 0;
     }
-
-    int64_t offset = 0;
-    if (ScanSearchWindow(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
-                         viewer.viewBase + span.offsetInWindow, span.bytesAfter,
-                         viewer.searchColumn, &offset)) {
+    if (!GuardedScanSearchView(dialog, &scan)) {
+        StopSearch(dialog);
+        return 0;
+    }
+    if (scan.found) {
         KillTimer(dialog, SEARCH_TIMER_ID);
         viewer.searchActive = 0;
-        ShowHit(viewer.searchLine * DUMP_LINE_BYTES + (uint64_t)offset);
+        ReleaseSearchView();
+        ShowHit(scan.hit);
         return 0;
     }
-
-    viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + span.bytesAfter;
-    viewer.searchLine += span.bytesAfter / DUMP_LINE_BYTES;
-    viewer.searchColumn = 0;
     // The timer armed at the start repeats by itself; arming it again here
     // would restart its countdown after every window and leave the search
     // idle for most of each period.
@@ -101,29 +131,62 @@ int SearchStep(HWND dialog)
 void StopSearch(HWND dialog)
 {
     KillTimer(dialog, SEARCH_TIMER_ID);
+    ReleaseSearchView();
     // A stop with nothing started leaves the page where the user has it.
     if (viewer.searchActive) {
         viewer.searchActive = 0;
         LoadPage(viewer.mainDialog, viewer.searchLine);
     }
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_START_TEXT);
+    if (viewer.searchProgressShown) {
+        viewer.searchProgressShown = 0;
+        SetWindowTextA(dialog, SEARCH_CAPTION);
+    }
+}
+
+// The caption shows how far the search has got, at most every
+// SEARCH_PROGRESS_MS: never for a search that ends within that time.
+static void ShowSearchProgress(HWND dialog)
+{
+    DWORD now = GetTickCount();
+    if (now - viewer.searchProgressTime < SEARCH_PROGRESS_MS) {
+        return;
+    }
+    viewer.searchProgressTime = now;
+    char caption[64];
+    wsprintfA(caption, SEARCH_PROGRESS_FORMAT,
+              SearchPercent(viewer.searchStart, viewer.searchPos, viewer.fileSize));
+    SetWindowTextA(dialog, caption);
+    viewer.searchProgressShown = 1;
 }
 
 int RunSearchTick(HWND dialog)
 {
+    // A message box shown inside a step runs a modal loop that delivers this
+    // dialog's next tick: no step may start inside the one still running.
+    static int ticking = 0;
+    if (ticking) {
+        return 1;
+    }
+    ticking = 1;
     LARGE_INTEGER frequency;
     LARGE_INTEGER start;
     LARGE_INTEGER now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
     LONGLONG budget = frequency.QuadPart * searchTickBudgetMs / 1000;
+    int goingOn;
     for (;;) {
-        if (!SearchStep(dialog)) {
-            return 0;
+        goingOn = SearchStep(dialog);
+        if (!goingOn) {
+            break;
         }
         QueryPerformanceCounter(&now);
         if (now.QuadPart - start.QuadPart >= budget) {
-            return 1;
+            ShowSearchProgress(dialog);
+            break;
         }
     }
+    ticking = 0;
+    return goingOn;
 }
