@@ -10,10 +10,11 @@
 
 #include "file/window_span.h"
 
-// The largest search view: each map and unmap costs a fixed 0.1-0.2 ms under
-// Wine, so larger views scan faster up to about this size; it is still a
-// small part of the 32-bit address space. A whole number of windows is used
-// (one window when a window is larger).
+// The largest search view. Each map and unmap costs a fixed 0.1-0.2 ms under
+// Wine whatever the view's size; the search of a 4 GiB file went at 1.1 GB/s
+// with views of 256 KB, 2.3 with 1 MB, 3.0 with 2 MB and 3.6 with 4 MB, the
+// most a view may take of the 32-bit address space. A whole number of
+// windows is used (one window when a window is larger).
 #define SEARCH_VIEW_BYTES (4u << 20)
 
 // Makes the search view hold the window of searchLine's first byte: kept
