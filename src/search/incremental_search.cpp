@@ -47,6 +47,7 @@ void StartSearch(HWND dialog)
     viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
     viewer.searchStart = viewer.searchPos;
     viewer.searchProgressTime = GetTickCount();
+    viewer.searchProgressShown = 0;
     viewer.carryCount = 0;
     viewer.searchActive = 1;
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_STOP_TEXT);
