@@ -40,7 +40,7 @@ void StartSearch(HWND dialog)
         viewer.searchHexMode = 0;
         viewer.patternLength = StringSearchPattern(viewer.searchInput, viewer.pattern);
     }
-    // The view of an earlier search is not trusted to hold this one's bytes.
+    // A search that replaces another begins with no view of its own.
     ReleaseSearchView();
     viewer.searchColumn = CaretByteIndex();
     viewer.searchLine = viewer.topLine;
