@@ -1,17 +1,19 @@
 // korvex_search_bench: how fast the search goes through a file under the
 // real dialog and timer, and how fast a bare loop maps and scans the same
-// windows. One measurement per run; bench/search_bench.sh runs them all.
+// file. One measurement per run; bench/search_bench.sh runs them all.
 //
-//   korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS]
+//   korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES]]
 //       The main dialog opens PATH, a search dialog searches for TEXT (string
 //       mode) from the first byte with searchTickBudgetMs = BUDGET_MS, until
-//       the hit or for at most SECONDS (then it is stopped). Prints
-//       "bytes=N seconds=S mbps=R ticks=T max_tick_ms=M max_tick_index=I
-//       ticks_over_16ms=K mean_tick_ms=A page_load_ms=L found=0|1" (I counts
-//       from 0; L is a page load in another window, as at a hit).
-//   korvex_search_bench bare PATH TEXT
-//       Maps 64 KB views one after another (the program's access and size)
-//       and scans each with memchr + memcmp until TEXT is found. Prints
+//       the hit, for at most SECONDS, or until it has passed BYTES (then it
+//       is stopped). Prints "bytes=N seconds=S mbps=R ticks=T max_tick_ms=M
+//       max_tick_index=I ticks_over_16ms=K other_max_tick_ms=O
+//       other_ticks_over_16ms=P mean_tick_ms=A page_load_ms=L found=0|1"
+//       (I counts from 0; O and P leave out the last tick, which is the hit's
+//       when found; L is a page load in another window, as at a hit).
+//   korvex_search_bench bare PATH TEXT [VIEW_BYTES]
+//       Maps views of VIEW_BYTES (default 64 KB) one after another and scans
+//       each with the C runtime's memchr + memcmp until TEXT is found. Prints
 //       "bytes=N seconds=S mbps=R found=0|1".
 #include "app/main_dialog.h"
 #include "app/startup.h"
@@ -50,6 +52,15 @@ LONGLONG allTicks;
 long tickCount;
 long longestTickIndex;
 long slowTicks;  // over 16 ms
+// The same, without the last tick seen so far.
+LONGLONG lastTick = -1;
+LONGLONG longestOtherTick;
+long slowOtherTicks;
+
+int OverFrame(LONGLONG spent)
+{
+    return spent * 1000 > 16 * frequency.QuadPart;
+}
 
 LRESULT CALLBACK TimedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -63,9 +74,16 @@ LRESULT CALLBACK TimedDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
         longestTick = spent;
         longestTickIndex = tickCount;
     }
-    if (spent * 1000 > 16 * frequency.QuadPart) {
+    if (OverFrame(spent)) {
         slowTicks++;
     }
+    if (lastTick > longestOtherTick) {
+        longestOtherTick = lastTick;
+    }
+    if (lastTick >= 0 && OverFrame(lastTick)) {
+        slowOtherTicks++;
+    }
+    lastTick = spent;
     allTicks += spent;
     tickCount++;
     return result;
@@ -80,7 +98,8 @@ uint64_t SelectedOffset(void)
     return viewer.topLine * 16 + start / 48 * 16 + start % 48 / 3;
 }
 
-int RunDialog(const char *path, const char *text, unsigned budget, double seconds)
+int RunDialog(const char *path, const char *text, unsigned budget, double seconds,
+              uint64_t byteLimit)
 {
     HINSTANCE instance = GetModuleHandleA(NULL);
     viewer.instance = instance;
@@ -110,7 +129,8 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
     LONGLONG limit = (LONGLONG)(seconds * (double)frequency.QuadPart);
     SendDlgItemMessageA(search, IDC_SEARCH_START, BM_CLICK, 0, 0);
     MSG message;
-    while (IsWindow(search) && Now() - start < limit && GetMessageA(&message, NULL, 0, 0) > 0) {
+    while (IsWindow(search) && Now() - start < limit && viewer.searchPos < byteLimit &&
+           GetMessageA(&message, NULL, 0, 0) > 0) {
         if (IsDialogMessageA(search, &message)) {
             continue;
         }
@@ -131,9 +151,11 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
     }
     double loadMs = Seconds(Now() - loadStart) * 1000.0 / loads;
     printf("bytes=%llu seconds=%.3f mbps=%.1f ticks=%ld max_tick_ms=%.2f max_tick_index=%ld "
-           "ticks_over_16ms=%ld mean_tick_ms=%.2f page_load_ms=%.2f found=%d\n",
+           "ticks_over_16ms=%ld other_max_tick_ms=%.2f other_ticks_over_16ms=%ld "
+           "mean_tick_ms=%.2f page_load_ms=%.2f found=%d\n",
            (unsigned long long)bytes, Seconds(spent), (double)bytes / 1048576.0 / Seconds(spent),
            tickCount, Seconds(longestTick) * 1000.0, longestTickIndex, slowTicks,
+           Seconds(longestOtherTick) * 1000.0, slowOtherTicks,
            tickCount ? Seconds(allTicks) * 1000.0 / (double)tickCount : 0.0, loadMs, found);
     RunExitSequence(main);
     return 0;
@@ -141,9 +163,7 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
 
 // --- the bare loop -----------------------------------------------------------
 
-const DWORD VIEW_BYTES = 65536;
-
-int RunBare(const char *path, const char *text)
+int RunBare(const char *path, const char *text, DWORD viewBytes)
 {
     size_t length = strlen(text);
     HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
@@ -163,8 +183,8 @@ int RunBare(const char *path, const char *text)
     LONGLONG start = Now();
     uint64_t hit = 0;
     int found = 0;
-    for (uint64_t offset = 0; offset < size && !found; offset += VIEW_BYTES) {
-        DWORD bytes = size - offset < VIEW_BYTES ? (DWORD)(size - offset) : VIEW_BYTES;
+    for (uint64_t offset = 0; offset < size && !found; offset += viewBytes) {
+        DWORD bytes = size - offset < viewBytes ? (DWORD)(size - offset) : viewBytes;
         const unsigned char *view = (const unsigned char *)MapViewOfFile(
             mapping, FILE_MAP_ALL_ACCESS, (DWORD)(offset >> 32), (DWORD)offset, bytes);
         if (view == NULL) {
@@ -201,8 +221,8 @@ int RunBare(const char *path, const char *text)
 
 int Usage(void)
 {
-    fprintf(stderr, "usage: korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS]\n"
-                    "       korvex_search_bench bare PATH TEXT\n");
+    fprintf(stderr, "usage: korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES]]\n"
+                    "       korvex_search_bench bare PATH TEXT [VIEW_BYTES]\n");
     return 2;
 }
 
@@ -213,10 +233,12 @@ int main(int argc, char **argv)
     QueryPerformanceFrequency(&frequency);
     if (argc >= 5 && strcmp(argv[1], "dialog") == 0) {
         double seconds = argc >= 6 ? atof(argv[5]) : 600.0;
-        return RunDialog(argv[2], argv[3], (unsigned)atoi(argv[4]), seconds);
+        uint64_t byteLimit = argc >= 7 ? strtoull(argv[6], NULL, 10) : UINT64_MAX;
+        return RunDialog(argv[2], argv[3], (unsigned)atoi(argv[4]), seconds, byteLimit);
     }
-    if (argc == 4 && strcmp(argv[1], "bare") == 0) {
-        return RunBare(argv[2], argv[3]);
+    if ((argc == 4 || argc == 5) && strcmp(argv[1], "bare") == 0) {
+        DWORD viewBytes = argc == 5 ? (DWORD)strtoul(argv[4], NULL, 10) : 65536;
+        return RunBare(argv[2], argv[3], viewBytes);
     }
     return Usage();
 }

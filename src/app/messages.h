@@ -16,6 +16,8 @@
 #define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
 #define SEARCH_START_TEXT "検索開始"
 #define SEARCH_STOP_TEXT "検索中止"
+#define SEARCH_CAPTION "単語検索"
+#define SEARCH_PROGRESS_FORMAT "単語検索 (%u%%)"
 
 #define FONT_FACE_GOTHIC "ＭＳ ゴシック"
 

@@ -55,6 +55,9 @@ struct ViewerState {
     // Search.
     int searchRunning;          // the start/stop button's state
     unsigned char searchActive; // a started search whose end has not come
+    uint64_t searchStart;       // file position the search began at
+    DWORD searchProgressTime;   // GetTickCount of the start or the caption's last update
+    unsigned char searchProgressShown; // the caption shows a percentage
     unsigned char searchHexMode;
     char searchInput[SEARCH_INPUT_SIZE];
     unsigned char pattern[PATTERN_CAPACITY];

@@ -7,6 +7,7 @@
 #include "file/file_geometry.h"
 #include "file/window_math.h"
 #include "res/resource.h"
+#include "search/search_view.h"
 #include "view/load_page.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
@@ -22,6 +23,7 @@ void CloseMappedFile(HWND dialog)
     WriteBack(dialog, viewer.topLine);
     // Whatever stays on screen belongs to no open file from here on.
     viewer.pageRendered = 0;
+    ReleaseSearchView();
     if (viewer.viewBase != NULL) {
         UnmapViewOfFile(viewer.viewBase);
         viewer.viewBase = NULL;

@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/show_message.h"
 #include "app/viewer_state.h"
+#include "search/search_view.h"
 
 #include <setjmp.h>
 #include <stdint.h>
@@ -74,9 +75,7 @@ static void ReleaseFaultingView(uintptr_t address)
         viewer.viewBase = NULL;
         viewer.viewOffset = 1;
     } else if (InsideRange(address, viewer.searchViewBase, viewer.searchViewBytes)) {
-        UnmapViewOfFile(viewer.searchViewBase);
-        viewer.searchViewBase = NULL;
-        viewer.searchViewBytes = 0;
+        ReleaseSearchView();
     }
 }
 

@@ -1,4 +1,5 @@
 list(APPEND KORVEX_CORE_SOURCES
     src/search/search_pattern.cpp
+    src/search/search_progress.cpp
     src/search/search_scan.cpp
 )

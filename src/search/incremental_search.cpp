@@ -3,11 +3,12 @@
 #include "app/messages.h"
 #include "app/show_message.h"
 #include "app/viewer_state.h"
-#include "file/mapped_file.h"
 #include "file/view_guard.h"
 #include "res/resource.h"
 #include "search/search_pattern.h"
+#include "search/search_progress.h"
 #include "search/search_scan.h"
+#include "search/search_view.h"
 #include "view/dump_page.h"
 #include "view/load_page.h"
 
@@ -40,9 +41,14 @@ void StartSearch(HWND dialog)
         viewer.searchHexMode = 0;
         viewer.patternLength = StringSearchPattern(viewer.searchInput, viewer.pattern);
     }
+    // A search that replaces another begins with no view of its own.
+    ReleaseSearchView();
     viewer.searchColumn = CaretByteIndex();
     viewer.searchLine = viewer.topLine;
     viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
+    viewer.searchStart = viewer.searchPos;
+    viewer.searchProgressTime = GetTickCount();
+    viewer.searchProgressShown = 0;
     viewer.carryCount = 0;
     viewer.searchActive = 1;
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_STOP_TEXT);
@@ -56,29 +62,33 @@ static void ShowHit(uint64_t hit)
     SendMessageA(viewer.hexEdit, EM_SETSEL, index * 3, index * 3 + viewer.patternLength * 3 - 1);
 }
 
-// A fault in the file under the scan has been reported where it happened: the
-// search ends there, with the page as the user has it, so nothing more is
-// read from a file that cannot deliver.
-static void EndSearchAfterFault(HWND dialog)
-{
-    KillTimer(dialog, SEARCH_TIMER_ID);
-    viewer.searchActive = 0;
-    SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_START_TEXT);
-}
-
-struct WindowScan {
-    const unsigned char *bytes;
-    uint32_t bytesAfter;
+// One window of the search view scanned: where it lies in the view, and
+// what the scan found.
+struct ViewScan {
+    WindowSpan span;
     int found;
-    int64_t offset;
+    uint64_t hit;
 };
 
-static void ScanMappedWindow(void *argument)
+// Every read of the search view happens in here: the window holding
+// searchLine's first byte, from searchColumn on, with the carry.
+static void ScanSearchView(void *argument)
 {
-    WindowScan *scan = (WindowScan *)argument;
-    scan->found = ScanSearchWindow(viewer.pattern, viewer.patternLength, viewer.carry,
-                                   &viewer.carryCount, scan->bytes, scan->bytesAfter,
-                                   viewer.searchColumn, &scan->offset);
+    ViewScan *scan = (ViewScan *)argument;
+    scan->found = ScanSearchStep(viewer.pattern, viewer.patternLength, viewer.carry,
+                                 &viewer.carryCount,
+                                 viewer.searchViewBase + scan->span.offsetInWindow,
+                                 scan->span.bytesAfter, &viewer.searchLine, &viewer.searchColumn,
+                                 &viewer.searchPos, &scan->hit);
+}
+
+// Ends a search whose scan met a file that cannot deliver, after the fault
+// was reported: the page stays as the user has it, so nothing more is read
+// from that file, and no "not found" follows.
+static void EndSearchAfterFault(HWND dialog)
+{
+    viewer.searchActive = 0;
+    StopSearch(dialog);
 }
 
 int SearchStep(HWND dialog)
@@ -94,28 +104,26 @@ int SearchStep(HWND dialog)
         NormaliseSearchStart(&viewer.searchLine, &viewer.searchColumn, viewer.windowSize,
                              viewer.fileSize);
     }
-    WindowSpan span;
-    if (!MapWindow(dialog, viewer.searchLine, &span)) {
+    ViewScan scan;
+    if (!MapSearchView(&scan.span)) {
+        // No tick may come while the message is up.
+        KillTimer(dialog, SEARCH_TIMER_ID);
+        ShowMessage(dialog, MSG_VIEW_FAILED);
+        // The rest of the file was not searched: no "not found" follows.
         StopSearch(dialog);
-        ShowMessage(dialog, MSG_NOT_FOUND);
         return 0;
     }
-
-    WindowScan scan = {viewer.viewBase + span.offsetInWindow, span.bytesAfter, 0, 0};
-    if (!GuardViewAccess(dialog, ScanMappedWindow, &scan)) {
+    if (!GuardViewAccess(dialog, ScanSearchView, &scan)) {
         EndSearchAfterFault(dialog);
         return 0;
     }
     if (scan.found) {
         KillTimer(dialog, SEARCH_TIMER_ID);
         viewer.searchActive = 0;
-        ShowHit(viewer.searchLine * DUMP_LINE_BYTES + (uint64_t)scan.offset);
+        ReleaseSearchView();
+        ShowHit(scan.hit);
         return 0;
     }
-
-    viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + span.bytesAfter;
-    viewer.searchLine += span.bytesAfter / DUMP_LINE_BYTES;
-    viewer.searchColumn = 0;
     // The timer armed at the start repeats by itself; arming it again here
     // would restart its countdown after every window and leave the search
     // idle for most of each period.
@@ -125,12 +133,33 @@ int SearchStep(HWND dialog)
 void StopSearch(HWND dialog)
 {
     KillTimer(dialog, SEARCH_TIMER_ID);
+    ReleaseSearchView();
     // A stop with nothing started leaves the page where the user has it.
     if (viewer.searchActive) {
         viewer.searchActive = 0;
         LoadPage(viewer.mainDialog, viewer.searchLine);
     }
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_START_TEXT);
+    if (viewer.searchProgressShown) {
+        viewer.searchProgressShown = 0;
+        SetWindowTextA(dialog, SEARCH_CAPTION);
+    }
+}
+
+// The caption shows how far the search has got, at most every
+// SEARCH_PROGRESS_MS: never for a search that ends within that time.
+static void ShowSearchProgress(HWND dialog)
+{
+    DWORD now = GetTickCount();
+    if (now - viewer.searchProgressTime < SEARCH_PROGRESS_MS) {
+        return;
+    }
+    viewer.searchProgressTime = now;
+    char caption[64];
+    wsprintfA(caption, SEARCH_PROGRESS_FORMAT,
+              SearchPercent(viewer.searchStart, viewer.searchPos, viewer.fileSize));
+    SetWindowTextA(dialog, caption);
+    viewer.searchProgressShown = 1;
 }
 
 void AbandonSearch(void)
@@ -139,23 +168,36 @@ void AbandonSearch(void)
         KillTimer(viewer.searchDialog, SEARCH_TIMER_ID);
     }
     viewer.searchActive = 0;
+    ReleaseSearchView();
 }
 
 int RunSearchTick(HWND dialog)
 {
+    // A message box shown inside a step runs a modal loop that delivers this
+    // dialog's next tick: no step may start inside the one still running.
+    static int ticking = 0;
+    if (ticking) {
+        return 1;
+    }
+    ticking = 1;
     LARGE_INTEGER frequency;
     LARGE_INTEGER start;
     LARGE_INTEGER now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
     LONGLONG budget = frequency.QuadPart * searchTickBudgetMs / 1000;
+    int goingOn;
     for (;;) {
-        if (!SearchStep(dialog)) {
-            return 0;
+        goingOn = SearchStep(dialog);
+        if (!goingOn) {
+            break;
         }
         QueryPerformanceCounter(&now);
         if (now.QuadPart - start.QuadPart >= budget) {
-            return 1;
+            ShowSearchProgress(dialog);
+            break;
         }
     }
+    ticking = 0;
+    return goingOn;
 }

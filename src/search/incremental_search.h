@@ -1,7 +1,7 @@
 // The forward search: started from the hex column's caret, it scans the file
-// one mapped window per step on the search dialog's timer, so the program
-// never stops answering, and ends at a hit, at the end of the file or when
-// stopped.
+// one window per step through its own search view, steps on the search
+// dialog's timer, so the program never stops answering, and ends at a hit, at
+// the end of the file, when stopped, or when the file cannot be read.
 #ifndef KORVEX_INCREMENTAL_SEARCH_H
 #define KORVEX_INCREMENTAL_SEARCH_H
 
@@ -15,6 +15,8 @@
 // of the 10 ms the system makes of the timer's period, so little of each
 // period is left idle.
 #define SEARCH_TICK_BUDGET_MS 9
+// The search dialog's caption shows the progress at most this often.
+#define SEARCH_PROGRESS_MS 250
 // The budget in force; 0 scans exactly one window per tick (a benchmark
 // sets it to compare the two paces).
 extern uint32_t searchTickBudgetMs;
@@ -24,15 +26,19 @@ uint32_t CaretByteIndex(void);
 
 // Reads the box and the mode, sets the pattern and the start, arms the timer.
 void StartSearch(HWND dialog);
-// Scans one window: 1 to go on (the timer keeps ticking), 0 when finished.
+// Scans one window: 1 to go on (the timer keeps ticking), 0 when finished:
+// a hit, the end of the file (reported), or a view that could not be mapped
+// or read (reported as such, and not as "not found").
 int SearchStep(HWND dialog);
-// Ends a started search and shows the page it had reached.
+// Ends a started search, releases its view, shows the page it had reached
+// and gives the dialog back its caption.
 void StopSearch(HWND dialog);
 // Ends a running search where it stands, leaving the page alone: for when
 // the program must finish at once. Nothing happens when none runs.
 void AbandonSearch(void);
 
-// One tick: steps while they go on and the budget lasts. 0 when finished.
+// One tick: steps while they go on and the budget lasts, then the progress
+// in the caption. 0 when finished.
 int RunSearchTick(HWND dialog);
 
 #endif

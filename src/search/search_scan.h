@@ -1,24 +1,25 @@
-// The forward search over the file, one mapped window at a time. A match
-// that begins in one window and ends in a later one is found through the
-// carry: the bytes from the first start position a window could not decide
-// to its end, held until the next window is scanned.
+// The forward search over the file, one window at a time, read through a
+// search view that holds one or more consecutive windows. A match that
+// begins in one window and ends in a later one is found through the carry:
+// the bytes from the first start position a window could not decide to its
+// end, held until the next window is scanned.
 #ifndef KORVEX_SEARCH_SCAN_H
 #define KORVEX_SEARCH_SCAN_H
 
 #include <stdint.h>
 
+#include "file/window_span.h"
 #include "search/search_pattern.h"
 
 // Scans one window for the first occurrence of pattern (patternLength bytes,
 // 1 to 127), at or after the start positions held in the carry.
 //
-// bytes is the first byte of the line being scanned (the window's base plus
-// offsetInWindow) and bytesAfter the bytes from there to the window's end.
-// carry and *carryCount (capacity SEARCH_PATTERN_CAPACITY) are the bytes
-// just before bytes that are still undecided; they are non-empty only when
-// this window begins right where the previous one ended, and then
-// startColumn is 0. Carried positions are tested first, earliest first,
-// then bytes[startColumn], bytes[startColumn + 1], ...
+// bytes is the first byte of the line being scanned and bytesAfter the bytes
+// from there to the window's end. carry and *carryCount (capacity
+// SEARCH_PATTERN_CAPACITY) are the bytes just before bytes that are still
+// undecided; they are non-empty only when this window begins right where the
+// previous one ended, and then startColumn is 0. Carried positions are tested
+// first, earliest first, then bytes[startColumn], bytes[startColumn + 1], ...
 //
 // 1 on a hit, *hitOffset being its position relative to bytes (-k for a
 // position k bytes before it). 0 when the window holds no hit; the carry
@@ -28,6 +29,32 @@ int ScanSearchWindow(const unsigned char *pattern, uint32_t patternLength,
                      unsigned char *carry, uint32_t *carryCount,
                      const unsigned char *bytes, uint32_t bytesAfter,
                      uint32_t startColumn, int64_t *hitOffset);
+
+// One step of the search: ScanSearchWindow over the window whose bytes from
+// line *searchLine on are bytes[0 .. bytesAfter), from *searchColumn. 1 on a
+// hit, *hit its file position. 0 when the window holds none; the search has
+// then moved past the window: *searchPos just past its last byte,
+// *searchLine the next window's first line, *searchColumn 0.
+int ScanSearchStep(const unsigned char *pattern, uint32_t patternLength,
+                   unsigned char *carry, uint32_t *carryCount,
+                   const unsigned char *bytes, uint32_t bytesAfter,
+                   uint64_t *searchLine, uint32_t *searchColumn, uint64_t *searchPos,
+                   uint64_t *hit);
+
+// Where the window holding line's first byte lies in a search view mapped at
+// viewOffset (a window's offset) with viewBytes bytes (0: none mapped). 1
+// when the view holds that whole window: span then counts from the view's
+// first byte (offsetInWindow: the line's first byte; bytesAfter: from there
+// to the window's end). 0 when another view is needed, *windowOffset being
+// where it must begin.
+int LocateInSearchView(uint64_t line, uint32_t windowSize, uint64_t fileSize,
+                       uint64_t viewOffset, uint32_t viewBytes, WindowSpan *span,
+                       uint64_t *windowOffset);
+
+// The bytes of a search view of `windows` windows at offset: never past the
+// end of the file.
+uint32_t SearchViewLength(uint64_t offset, uint32_t windows, uint32_t windowSize,
+                          uint64_t fileSize);
 
 // Moves a search start (line, column: the caret's byte counted from line's
 // first byte, up to a page) to the first line of the window that holds the
@@ -39,12 +66,10 @@ int ScanSearchWindow(const unsigned char *pattern, uint32_t patternLength,
 void NormaliseSearchStart(uint64_t *searchLine, uint32_t *searchColumn,
                           uint32_t windowSize, uint64_t fileSize);
 
-// The whole search over a file held in memory, walked through windows of
-// windowSize bytes (a multiple of 16, or the whole file) as the timer ticks
-// would walk it, from the byte startColumn bytes after startLine's first
-// byte. 1 and *hit when found, 0 when the end of the file is reached.
-int SearchFileBytes(const unsigned char *file, uint64_t fileSize, uint32_t windowSize,
-                    uint64_t startLine, uint32_t startColumn,
-                    const unsigned char *pattern, uint32_t patternLength, uint64_t *hit);
+// Candidate positions are found 16 at a time with SSE2 where the processor
+// has it (chosen once, when the program starts), else by a plain byte search.
+// Forces the choice: 1 the SSE2 filter, 0 the plain one. Returns 0, and
+// keeps the choice, when SSE2 is asked for and the processor lacks it.
+int UseVectorisedScan(int vectorised);
 
 #endif

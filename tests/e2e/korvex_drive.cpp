@@ -2,11 +2,13 @@
 // would, and reports what its controls show. Runs in the same Wine prefix and
 // display as the program; one command per run.
 //
-//   korvex_drive [-w CAPTION] [-c CLASS] [-t MILLISECONDS] COMMAND [ARGS]
+//   korvex_drive [-w CAPTION | -h HANDLE] [-c CLASS] [-t MILLISECONDS] COMMAND [ARGS]
 //
 // The target is the visible top-level window of class CLASS (default
-// "#32770") captioned CAPTION (default "Korvex+"); every command first waits
-// up to the timeout (default 10000 ms) for it to appear. Texts are printed as
+// "#32770") captioned CAPTION (default "Korvex+"), or the window HANDLE that
+// an earlier "wait" printed (-h HANDLE: for a window whose caption changes);
+// every command first waits up to the timeout (default 10000 ms) for it to
+// appear. Texts are printed as
 // the control's code page 932 bytes in hex ("CC A7 ..."), an empty text as an
 // empty line, so scripts compare them byte for byte.
 //
@@ -40,6 +42,7 @@
 // within the timeout, 2 bad usage.
 #include <windows.h>
 
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -48,6 +51,7 @@ namespace {
 
 const char *windowClass = "#32770";
 const char *windowCaption = "Korvex+";
+HWND windowHandle = 0;
 DWORD timeoutMs = 10000;
 
 // Pause between keystrokes, so that a menu or dialog opened by one key is
@@ -60,7 +64,7 @@ char textBuffer[65536];
 int Usage(void)
 {
     fprintf(stderr,
-            "usage: korvex_drive [-w CAPTION] [-c CLASS] [-t MS] COMMAND [ARGS]\n"
+            "usage: korvex_drive [-w CAPTION | -h HANDLE] [-c CLASS] [-t MS] COMMAND [ARGS]\n"
             "commands: wait gone caption text sel check enabled focus list\n"
             "          keys type click settext command version\n");
     return 2;
@@ -72,9 +76,16 @@ int Fail(const char *what, const char *detail)
     return 1;
 }
 
+// The target window when it exists, visible or not.
+HWND FindAny(void)
+{
+    if (windowHandle) return IsWindow(windowHandle) ? windowHandle : 0;
+    return FindWindowA(windowClass, windowCaption);
+}
+
 HWND FindTarget(void)
 {
-    HWND window = FindWindowA(windowClass, windowCaption);
+    HWND window = FindAny();
     return window && IsWindowVisible(window) ? window : 0;
 }
 
@@ -339,7 +350,7 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM)
 int WaitGone(void)
 {
     DWORD start = GetTickCount();
-    while (FindWindowA(windowClass, windowCaption)) {
+    while (FindAny()) {
         if (GetTickCount() - start >= timeoutMs) return Fail("the window is still there", 0);
         Sleep(POLL_MS);
     }
@@ -414,6 +425,9 @@ int main(int argc, char **argv)
     for (; i + 1 < argc && argv[i][0] == '-'; i += 2) {
         if (strcmp(argv[i], "-w") == 0) {
             windowCaption = argv[i + 1];
+        } else if (strcmp(argv[i], "-h") == 0) {
+            windowHandle = (HWND)(uintptr_t)strtoul(argv[i + 1], 0, 16);
+            if (!windowHandle) return Usage();
         } else if (strcmp(argv[i], "-c") == 0) {
             windowClass = argv[i + 1];
         } else if (strcmp(argv[i], "-t") == 0) {

@@ -1,15 +1,21 @@
 // The search dialog over real files: the hit's page and selection, the
 // not-found message, F3, the launches, the one dialog, idle stops, the key
-// filter's switch while the dialog is active and the main dialog during a
-// long search.
+// filter's switch while the dialog is active, the main dialog during a long
+// search, the progress in the caption and a search view that cannot be mapped.
+#include "address_space.h"
 #include "open_file_fixture.h"
 
 #include "app/messages.h"
 #include "file/mapped_file.h"
 #include "search/incremental_search.h"
+#include "search/search_progress.h"
+#include "search/search_view.h"
 #include "view/load_page.h"
 
+#include <stdio.h>
+
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -192,14 +198,20 @@ struct Search : OpenFileTest {
         return SearchDialog();
     }
 
-    // Fills in the box and the mode of the open dialog and presses its button.
-    void Start(const std::string &text, int hex)
+    // Fills in the box and the mode of the open dialog.
+    void FillIn(const std::string &text, int hex)
     {
         HWND search = SearchDialog();
         ASSERT_TRUE(search != NULL);
         CheckRadioButton(search, IDC_SEARCH_HEX, IDC_SEARCH_STRING,
                          hex ? IDC_SEARCH_HEX : IDC_SEARCH_STRING);
         SetDlgItemTextA(search, IDC_SEARCH_TEXT, text.c_str());
+    }
+
+    // Fills it in and presses its button.
+    void Start(const std::string &text, int hex)
+    {
+        FillIn(text, hex);
         ClickStartButton();
     }
 
@@ -252,6 +264,7 @@ TEST_F(Search, MatchSplitByAWindowBoundaryIsFoundAndSelectedWhole)
     const std::string text100 = LongText(100);
     const std::string text130 = LongText(130);
     const std::string text127 = text130.substr(0, 127);
+    const uint64_t VIEW = SEARCH_VIEW_BYTES;
     const struct {
         const char *name;
         std::string typed;
@@ -259,16 +272,22 @@ TEST_F(Search, MatchSplitByAWindowBoundaryIsFoundAndSelectedWhole)
         std::vector<unsigned char> match;
         uint64_t decoy;  // where the match's first bytes stand, the last one wrong
         uint64_t hit;
+        uint64_t size;
     } cases[] = {
-        {"two.bin", "C1 C2", 1, {0xC1, 0xC2}, WINDOW - 1 - 16, WINDOW - 1},
+        {"two.bin", "C1 C2", 1, {0xC1, 0xC2}, WINDOW - 1 - 16, WINDOW - 1, 3 * WINDOW + 1000},
         {"five.bin", "C1 C2 C3 C4 C5", 1, {0xC1, 0xC2, 0xC3, 0xC4, 0xC5}, WINDOW - 3,
-         2 * WINDOW - 2},
-        {"hundred.bin", text100, 0, Bytes(text100), WINDOW - 64, 2 * WINDOW - 70},
-        {"long.bin", text130, 0, Bytes(text127), 2 * WINDOW - 126, 3 * WINDOW - 126},
+         2 * WINDOW - 2, 3 * WINDOW + 1000},
+        {"hundred.bin", text100, 0, Bytes(text100), WINDOW - 64, 2 * WINDOW - 70,
+         3 * WINDOW + 1000},
+        {"long.bin", text130, 0, Bytes(text127), 2 * WINDOW - 126, 3 * WINDOW - 126,
+         3 * WINDOW + 1000},
+        // The last window of one search view and the first of the next.
+        {"views.bin", "C1 C2 C3 C4 C5", 1, {0xC1, 0xC2, 0xC3, 0xC4, 0xC5}, VIEW - 3,
+         VIEW - 2, VIEW + WINDOW + 1000},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<unsigned char> bytes = FilledBytes(3 * WINDOW + 1000);
+        std::vector<unsigned char> bytes = FilledBytes((size_t)c.size);
         std::vector<unsigned char> decoy = c.match;
         ASSERT_FALSE(decoy.empty());
         decoy[decoy.size() - 1] ^= 0x20;
@@ -553,6 +572,11 @@ int SearchPassedFirstWindow(void)
     return viewer.searchLine >= 3 * WINDOW / 16;
 }
 
+int CaptionShowsProgress(void)
+{
+    return SearchDialog() != NULL && WindowText(SearchDialog()) != "単語検索";
+}
+
 TEST_F(LongSearch, DialogOpenedByF3RunsAtOnceAndOnePressStopsIt)
 {
     ASSERT_TRUE(LaunchFromMenu() != NULL);
@@ -571,10 +595,24 @@ TEST_F(LongSearch, DialogOpenedByF3RunsAtOnceAndOnePressStopsIt)
     ASSERT_TRUE(PumpLoopUntil(SearchPassedFirstWindow, 5000));
     EXPECT_EQ(viewer.topLine, 0u);
 
+    // The caption tells how far the search has got.
+    ASSERT_TRUE(PumpLoopUntil(CaptionShowsProgress, 5000)) << WindowText(SearchDialog());
+    unsigned percent = 0;
+    std::string caption = WindowText(SearchDialog());
+    ASSERT_EQ(sscanf(caption.c_str(), "単語検索 (%u", &percent), 1) << caption;
+    EXPECT_LE(percent, SearchPercent(0, viewer.searchPos, SIZE));
+    EXPECT_EQ(caption, "単語検索 (" + std::to_string(percent) + "%)");
+
     ClickStartButton();
     EXPECT_EQ(ButtonText(), "検索開始");
+    EXPECT_EQ(WindowText(SearchDialog()), "単語検索");
     EXPECT_EQ(viewer.searchRunning, 0);
+    // The page shows the first line of the first window not scanned: every
+    // byte before it was, none after it.
     EXPECT_EQ(viewer.topLine, viewer.searchLine);
+    EXPECT_EQ(viewer.topLine % (WINDOW / 16), 0u);
+    EXPECT_EQ(viewer.searchPos, viewer.topLine * 16);
+    EXPECT_TRUE(viewer.searchViewBase == NULL);
     uint64_t reached = viewer.searchLine;
     PumpLoop(100);
     EXPECT_EQ(viewer.searchLine, reached);
@@ -829,6 +867,9 @@ TEST_F(ResponsiveSearch, MainDialogMovesThePageWhileTheSearchRuns)
     OpenSparse("holes.bin", size, tail);
     const uint64_t hit = size - WINDOW - 2;
 
+    // One window a tick while the page moves, so that the search is still
+    // under way.
+    searchTickBudgetMs = 0;
     PlaceCaret(0, 0, 0);
     ASSERT_TRUE(LaunchFromMenu() != NULL);
     Start("5A 4B 3C 2D", 1);
@@ -841,16 +882,82 @@ TEST_F(ResponsiveSearch, MainDialogMovesThePageWhileTheSearchRuns)
     SendMessageA(dialog, WM_COMMAND, IDC_GO, 0);
     EXPECT_EQ(viewer.topLine, 4800000u);
     EXPECT_TRUE(SearchDialogShown());
-    // The ticks go on and leave the page alone.
+    // The ticks go on and leave the page and its window alone.
     uint64_t reached = viewer.searchLine;
-    PumpLoop(30);
-    if (!SearchDialogGone()) {
-        EXPECT_GT(viewer.searchLine, reached);
-        EXPECT_EQ(viewer.topLine, 4800000u);
-    }
+    uint64_t pageWindow = viewer.viewOffset;
+    PumpLoop(60);
+    EXPECT_TRUE(SearchDialogShown());
+    EXPECT_GT(viewer.searchLine, reached);
+    EXPECT_EQ(viewer.topLine, 4800000u);
+    EXPECT_EQ(viewer.viewOffset, pageWindow);
 
+    searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
     ASSERT_TRUE(RunToEnd(30000));
     ExpectHit(hit, match);
+}
+
+// --- a search view that cannot be mapped -------------------------------------
+
+uint32_t largestSearchView;
+
+int SearchDialogGoneNotingTheView(void)
+{
+    if (viewer.searchViewBase != NULL && viewer.searchViewBytes > largestSearchView) {
+        largestSearchView = viewer.searchViewBytes;
+    }
+    return SearchDialogGone();
+}
+
+// No room at all: the failure is reported, and only it (the file was not
+// searched, so nothing was "not found"). Room for four windows: the search
+// maps smaller views and finds a match that straddles two of them. With the
+// room back, it maps whole views again.
+TEST_F(Search, SearchViewThatCannotBeMappedIsReportedAndSmallerViewsServe)
+{
+    const std::vector<unsigned char> match = {0xE5, 0xE6, 0xE7};
+    std::vector<unsigned char> bytes = FilledBytes(6 * WINDOW);
+    Put(bytes, 4 * WINDOW - 1, match);
+    OpenBytes("no-room.bin", bytes);
+    // One window a tick, so that every view shows between ticks.
+    searchTickBudgetMs = 0;
+
+    PlaceCaret(0, 0, 0);
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    FillIn("E5 E6 E7", 1);
+    {
+        ReservedAddressSpace space;
+        space.ReleaseAtNextWindow();
+        space.ReserveAll();
+        ClickStartButton();
+        ASSERT_TRUE(RunToEnd());
+    }
+    EXPECT_ONE_MESSAGE("MapViewOfFileに失敗しました。");
+    EXPECT_EQ(viewer.topLine, 0u);
+    StartMessageBoxCapture();
+
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    FillIn("E5 E6 E7", 1);
+    {
+        void *room = VirtualAlloc(NULL, 4 * WINDOW, MEM_RESERVE, PAGE_NOACCESS);
+        ASSERT_TRUE(room != NULL);
+        ReservedAddressSpace space;
+        space.ReserveAll();
+        VirtualFree(room, 0, MEM_RELEASE);
+        largestSearchView = 0;
+        ClickStartButton();
+        ASSERT_TRUE(PumpLoopUntil(SearchDialogGoneNotingTheView, 20000));
+    }
+    ExpectHit(4 * WINDOW - 1, match);
+    EXPECT_EQ(largestSearchView, 4 * WINDOW);
+    StartMessageBoxCapture();
+
+    PlaceCaret(0, 0, 0);
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    largestSearchView = 0;
+    Start("E5 E6 E7", 1);
+    ASSERT_TRUE(PumpLoopUntil(SearchDialogGoneNotingTheView, 20000));
+    ExpectHit(4 * WINDOW - 1, match);
+    EXPECT_EQ(largestSearchView, 6 * WINDOW);
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+#include "search/search_progress.h"
+
+uint32_t SearchPercent(uint64_t start, uint64_t reached, uint64_t fileSize)
+{
+    if (start >= fileSize || reached >= fileSize)
+        return 100;
+    if (reached <= start)
+        return 0;
+    // Both differences are below 2^42, so the product cannot overflow.
+    return (uint32_t)((reached - start) * 100 / (fileSize - start));
+}
