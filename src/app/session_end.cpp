@@ -2,7 +2,6 @@
 
 #include "app/viewer_state.h"
 #include "file/mapped_file.h"
-#include "search/incremental_search.h"
 
 LRESULT OnQueryEndSession(void)
 {
@@ -14,9 +13,9 @@ void OnEndSession(WPARAM ending)
     if (!ending) {
         return;
     }
-    AbandonSearch();
-    // The close stores the page under the read-only box's rule, with the
-    // main dialog's box; without a main dialog nothing was ever opened.
+    // The close ends a running search, then stores the page under the
+    // read-only box's rule, with the main dialog's box; without a main
+    // dialog nothing was ever opened.
     if (viewer.mainDialog != NULL) {
         CloseMappedFile(viewer.mainDialog);
     }

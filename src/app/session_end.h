@@ -8,9 +8,9 @@
 // WM_QUERYENDSESSION: nothing needs asking, so the answer is always yes.
 LRESULT OnQueryEndSession(void);
 
-// WM_ENDSESSION: when the session really ends (ending non-zero), a running
-// search is ended where it stands, the shown page's edits are stored as a
-// close stores them and the file is released. Both top-level windows hear
+// WM_ENDSESSION: when the session really ends (ending non-zero), the file is
+// closed as an open or the exit closes it: a running search is ended where
+// it stands, the shown page's edits are stored and the file is released. Both top-level windows hear
 // of it; the second finds no file open and stores nothing more.
 void OnEndSession(WPARAM ending);
 

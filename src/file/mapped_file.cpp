@@ -7,7 +7,7 @@
 #include "file/file_geometry.h"
 #include "file/window_math.h"
 #include "res/resource.h"
-#include "search/search_view.h"
+#include "search/incremental_search.h"
 #include "view/load_page.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
@@ -20,10 +20,11 @@ static void CloseFileHandle(void)
 
 void CloseMappedFile(HWND dialog)
 {
+    // A search must not go on into the next file at this one's position.
+    AbandonSearch();
     WriteBack(dialog, viewer.topLine);
     // Whatever stays on screen belongs to no open file from here on.
     viewer.pageRendered = 0;
-    ReleaseSearchView();
     if (viewer.viewBase != NULL) {
         UnmapViewOfFile(viewer.viewBase);
         viewer.viewBase = NULL;

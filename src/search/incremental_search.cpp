@@ -164,10 +164,14 @@ static void ShowSearchProgress(HWND dialog)
 
 void AbandonSearch(void)
 {
-    if (viewer.searchActive && viewer.searchDialog != NULL) {
-        KillTimer(viewer.searchDialog, SEARCH_TIMER_ID);
-    }
+    int running = viewer.searchActive;
     viewer.searchActive = 0;
+    // With nothing active any more, the stop only kills the timer and gives
+    // the dialog back its button and caption: the page stays.
+    if (running && viewer.searchDialog != NULL && IsWindow(viewer.searchDialog)) {
+        viewer.searchRunning = 0;
+        StopSearch(viewer.searchDialog);
+    }
     ReleaseSearchView();
 }
 

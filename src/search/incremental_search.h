@@ -33,8 +33,9 @@ int SearchStep(HWND dialog);
 // Ends a started search, releases its view, shows the page it had reached
 // and gives the dialog back its caption.
 void StopSearch(HWND dialog);
-// Ends a running search where it stands, leaving the page alone: for when
-// the program must finish at once. Nothing happens when none runs.
+// Ends a running search where it stands, leaving the page alone, for when
+// its file is closed: its dialog stays open and idle, ready to start again.
+// Releases the search view in any case.
 void AbandonSearch(void);
 
 // One tick: steps while they go on and the budget lasts, then the progress

@@ -659,6 +659,34 @@ TEST_F(LongSearch, ANewLaunchReplacesTheOpenDialog)
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
 }
 
+// Opening another file ends the running search where it stands: it never
+// goes on into the new file at the old one's position, and its dialog stays
+// open, idle, for a search of the new file.
+TEST_F(LongSearch, OpeningAnotherFileEndsTheRunningSearch)
+{
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    Start("12 34", 1);
+    ASSERT_TRUE(PumpLoopUntil(SearchPassedFirstWindow, 5000));
+    std::vector<unsigned char> other = FilledBytes(4 * WINDOW);
+    Put(other, 0, std::vector<unsigned char>{0x12, 0x34});
+    Put(other, 3 * WINDOW + 5, std::vector<unsigned char>{0x12, 0x34});
+    OpenBytes("other.bin", other);
+
+    PumpLoop(100);
+    EXPECT_EQ(viewer.searchActive, 0);
+    EXPECT_TRUE(viewer.searchViewBase == NULL);
+    EXPECT_TRUE(SearchDialogShown());
+    EXPECT_EQ(ButtonText(), "検索開始");
+    EXPECT_EQ(WindowText(SearchDialog()), "単語検索");
+    EXPECT_EQ(viewer.topLine, 0u);
+    EXPECT_EQ(HexSelection().start, HexSelection().end);
+
+    // One press searches the new file from its caret.
+    ClickStartButton();
+    ASSERT_TRUE(RunToEnd());
+    ExpectHit(0, {0x12, 0x34});
+}
+
 // The menu and Ctrl+F clear the remembered text: the box is empty, the
 // last started search's mode is checked and nothing starts.
 TEST_F(Search, MenuAndCtrlFOpenAnEmptyIdleDialogWithTheLastMode)
