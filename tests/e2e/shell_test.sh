@@ -3,12 +3,6 @@
 
 # The dump columns' key filter sees the menu's keys too, so each case moves
 # the focus to the jump box, where every key is free, before using the menu.
-focus_jump_box() {
-    local jump
-    jump="$(e2e_id IDC_JUMP)"
-    drive click "$jump" || e2e_fail "cannot click the jump box"
-    expect_drive "$jump" focus
-}
 
 case_starts_without_file_and_exits_from_menu() {
     korvex_start
@@ -21,7 +15,7 @@ case_starts_without_file_and_exits_from_menu() {
     expect_drive 0 enabled "$(e2e_id IDC_GO)"
     e2e_screenshot korvex-start
 
-    focus_jump_box
+    e2e_focus_jump_box
     drive keys alt+f x || e2e_fail "cannot send Alt+F, X"
     korvex_expect_exit 0 5
     drive -t 0 gone || e2e_fail "the main dialog is still there"
@@ -29,7 +23,7 @@ case_starts_without_file_and_exits_from_menu() {
 
 case_version_dialog_opens_and_closes() {
     korvex_start
-    focus_jump_box
+    e2e_focus_jump_box
     drive keys alt+h v || e2e_fail "cannot send Alt+H, V"
     expect_text "$(e2e_id IDC_VERSION_NAME)" "Korvex+ Version 1.04" -w "ﾊﾞｰｼﾞｮﾝ情報"
     expect_text "$(e2e_id IDC_VERSION_NOTICE)" "(C) Korvex 開発ﾁｰﾑ" -w "ﾊﾞｰｼﾞｮﾝ情報"
