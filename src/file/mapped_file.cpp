@@ -18,6 +18,15 @@ static void CloseFileHandle(void)
     viewer.fileHandle = INVALID_HANDLE_VALUE;
 }
 
+void ReleasePageView(void)
+{
+    if (viewer.viewBase != NULL) {
+        UnmapViewOfFile(viewer.viewBase);
+        viewer.viewBase = NULL;
+        viewer.viewOffset = 1;
+    }
+}
+
 void CloseMappedFile(HWND dialog)
 {
     // A search must not go on into the next file at this one's position.
@@ -25,11 +34,7 @@ void CloseMappedFile(HWND dialog)
     WriteBack(dialog, viewer.topLine);
     // Whatever stays on screen belongs to no open file from here on.
     viewer.pageRendered = 0;
-    if (viewer.viewBase != NULL) {
-        UnmapViewOfFile(viewer.viewBase);
-        viewer.viewBase = NULL;
-        viewer.viewOffset = 1;
-    }
+    ReleasePageView();
     if (viewer.mappingHandle != NULL) {
         CloseHandle(viewer.mappingHandle);
         viewer.mappingHandle = NULL;

@@ -18,6 +18,9 @@ void OpenMappedFile(HWND dialog, const char *path);
 // and the file. Does nothing when no file is open.
 void CloseMappedFile(HWND dialog);
 
+// Unmaps the page's window, if one is mapped; the next MapWindow maps afresh.
+void ReleasePageView(void);
+
 // Makes the window that holds the line's first byte the mapped one (mapping
 // only when it changes) and fills span. 0 after a failure, reported to owner.
 int MapWindow(HWND owner, uint64_t line, WindowSpan *span);

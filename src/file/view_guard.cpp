@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/show_message.h"
 #include "app/viewer_state.h"
+#include "file/mapped_file.h"
 #include "search/search_view.h"
 
 #include <setjmp.h>
@@ -71,9 +72,7 @@ static LONG CALLBACK OnViewFault(EXCEPTION_POINTERS *pointers)
 static void ReleaseFaultingView(uintptr_t address)
 {
     if (InsideRange(address, viewer.viewBase, viewer.windowSize)) {
-        UnmapViewOfFile(viewer.viewBase);
-        viewer.viewBase = NULL;
-        viewer.viewOffset = 1;
+        ReleasePageView();
     } else if (InsideRange(address, viewer.searchViewBase, viewer.searchViewBytes)) {
         ReleaseSearchView();
     }

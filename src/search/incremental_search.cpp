@@ -82,15 +82,6 @@ static void ScanSearchView(void *argument)
                                  &viewer.searchPos, &scan->hit);
 }
 
-// Ends a search whose scan met a file that cannot deliver, after the fault
-// was reported: the page stays as the user has it, so nothing more is read
-// from that file, and no "not found" follows.
-static void EndSearchAfterFault(HWND dialog)
-{
-    viewer.searchActive = 0;
-    StopSearch(dialog);
-}
-
 int SearchStep(HWND dialog)
 {
     if (viewer.searchPos >= viewer.fileSize) {
@@ -114,7 +105,10 @@ int SearchStep(HWND dialog)
         return 0;
     }
     if (!GuardViewAccess(dialog, ScanSearchView, &scan)) {
-        EndSearchAfterFault(dialog);
+        // The fault is reported; the search ends where it stands, so nothing
+        // more is read from a file that cannot deliver, and no "not found"
+        // follows.
+        AbandonSearch();
         return 0;
     }
     if (scan.found) {
