@@ -161,8 +161,8 @@ double RoundTripMicroseconds(HWND dialog)
 
 void RoundTrips(HWND dialog)
 {
-    columnProc = (WNDPROC)GetWindowLongA(viewer.hexEdit, GWL_WNDPROC);
-    SetWindowLongA(viewer.hexEdit, GWL_WNDPROC, (LONG)CountReleases);
+    columnProc = (WNDPROC)GetWindowLongPtrA(viewer.hexEdit, GWLP_WNDPROC);
+    SetWindowLongPtrA(viewer.hexEdit, GWLP_WNDPROC, (LONG_PTR)CountReleases);
     printf("keystrokes sent with SendInput into the hex column, Right and Left in turn,\n"
            "until the release reaches the column (median of %d):\n", keystrokes);
     std::vector<double> installed;
@@ -177,7 +177,7 @@ void RoundTrips(HWND dialog)
         printf("  round %d: filter installed %8.1f us, removed %8.1f us, difference %+7.1f us\n",
                round + 1, installed[round], removed[round], installed[round] - removed[round]);
     }
-    SetWindowLongA(viewer.hexEdit, GWL_WNDPROC, (LONG)columnProc);
+    SetWindowLongPtrA(viewer.hexEdit, GWLP_WNDPROC, (LONG_PTR)columnProc);
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
     memset(viewer.searchInput, 0, sizeof viewer.searchInput);
     OpenSearchDialog(main);
     HWND search = viewer.searchDialog;
-    dialogProc = (WNDPROC)SetWindowLongA(search, GWL_WNDPROC, (LONG)TimedDialogProc);
+    dialogProc = (WNDPROC)SetWindowLongPtrA(search, GWLP_WNDPROC, (LONG_PTR)TimedDialogProc);
     CheckRadioButton(search, IDC_SEARCH_HEX, IDC_SEARCH_STRING, IDC_SEARCH_STRING);
     SetDlgItemTextA(search, IDC_SEARCH_TEXT, text);
 

@@ -55,7 +55,7 @@ LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam)
 
 void InstallKeyFilter(HWND dialog)
 {
-    HINSTANCE module = (HINSTANCE)GetWindowLongA(dialog, GWL_HINSTANCE);
+    HINSTANCE module = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
     DWORD thread = GetWindowThreadProcessId(dialog, NULL);
     viewer.keyboardHook = setKeyboardHook(WH_KEYBOARD, KeyFilter, module, thread);
     if (viewer.keyboardHook == NULL) {

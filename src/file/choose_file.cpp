@@ -5,15 +5,14 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-// The structure's size without the fields added after Windows 98.
-#define OPENFILENAME_SIZE_COMPATIBLE 76
-
 int ChooseFile(HWND owner, char *path)
 {
     path[0] = '\0';
     OPENFILENAMEA request;
     ZeroMemory(&request, sizeof request);
-    request.lStructSize = OPENFILENAME_SIZE_COMPATIBLE;
+    // The structure's size without the fields added after Windows 98, which
+    // the header gives for either architecture.
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     request.hwndOwner = owner;
     request.lpstrFilter = "All Files (*.*)\0*.*\0";
     request.lpstrFile = path;

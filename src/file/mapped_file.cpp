@@ -11,6 +11,7 @@
 #include "view/load_page.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
+MapViewFunction mapFileView = MapViewOfFile;
 
 static void CloseFileHandle(void)
 {
@@ -118,9 +119,9 @@ int MapWindow(HWND owner, uint64_t line, WindowSpan *span)
             UnmapViewOfFile(viewer.viewBase);
         }
         viewer.viewOffset = windowOffset;
-        viewer.viewBase = (unsigned char *)MapViewOfFile(viewer.mappingHandle, FILE_MAP_ALL_ACCESS,
-                                                         (DWORD)(windowOffset >> 32),
-                                                         (DWORD)windowOffset, located.windowBytes);
+        viewer.viewBase = (unsigned char *)mapFileView(viewer.mappingHandle, FILE_MAP_ALL_ACCESS,
+                                                       (DWORD)(windowOffset >> 32),
+                                                       (DWORD)windowOffset, located.windowBytes);
         if (viewer.viewBase == NULL) {
             // No view is held, so the next call maps again.
             viewer.viewOffset = 1;

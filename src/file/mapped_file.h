@@ -33,4 +33,9 @@ int MapWindowForPage(void *context, uint64_t line, WindowSpan *span, unsigned ch
 typedef DWORD(WINAPI *FileSizeFunction)(HANDLE, LPDWORD);
 extern FileSizeFunction queryFileSize;
 
+// The one call that maps a view, the page's and the search's; tests replace
+// it where they cannot use up the address space to make it fail.
+typedef LPVOID(WINAPI *MapViewFunction)(HANDLE, DWORD, DWORD, DWORD, SIZE_T);
+extern MapViewFunction mapFileView;
+
 #endif

@@ -6,16 +6,19 @@
 #include "file/mapped_file.h"
 #include "search/search_view.h"
 
-#include <setjmp.h>
 #include <stdint.h>
 
 // One armed guard: where to resume after a fault, and which guard was armed
 // before it. The chain runs through the stack frames of GuardViewAccess,
 // innermost first; everything runs on the one user-interface thread.
+// The resume point is the compiler's own (__builtin_setjmp): the jump back
+// restores the guard's frame directly. The C runtime's longjmp would unwind
+// the frames in between with SEH on x64, starting from a frame the fault
+// handler made up and no unwinder can walk.
 struct ViewGuard {
-    jmp_buf resume;
+    void *resume[5];
     ViewGuard *outer;
-    uintptr_t faultAddress;
+    volatile uintptr_t faultAddress;
 };
 
 static ViewGuard *volatile innermostGuard = NULL;
@@ -34,11 +37,12 @@ static int InsideProgramView(uintptr_t address)
 }
 
 // Entered in place of the faulting instruction, on the faulting stack, once
-// the system has finished dispatching the exception: an ordinary longjmp
-// back into the guard's frame.
-static void __cdecl ResumeAfterViewFault(void)
+// the system has finished dispatching the exception: a jump back into the
+// guard's frame, which unwinds nothing. Never inlined: the jump must come
+// from a function other than the one that set its target.
+static __attribute__((noinline)) void ResumeAfterViewFault(void)
 {
-    longjmp(innermostGuard->resume, 1);
+    __builtin_longjmp(innermostGuard->resume, 1);
 }
 
 // Windows reports a page the file could not deliver as EXCEPTION_IN_PAGE_ERROR,
@@ -59,11 +63,17 @@ static LONG CALLBACK OnViewFault(EXCEPTION_POINTERS *pointers)
         return EXCEPTION_CONTINUE_SEARCH;
     }
     guard->faultAddress = record->ExceptionInformation[1];
-    // Resume in a call frame of its own below the faulting one; the bytes
-    // beneath the faulting stack pointer belong to nobody by then.
+    // Resume in a call frame of its own below the faulting one, aligned as
+    // just after a call; the bytes beneath the faulting stack pointer belong
+    // to nobody by then.
     CONTEXT *context = pointers->ContextRecord;
+#if defined(_M_X64) || defined(__x86_64__)
+    context->Rsp = ((context->Rsp - 128) & ~(DWORD64)15) - 8;
+    context->Rip = (DWORD64)(uintptr_t)ResumeAfterViewFault;
+#else
     context->Esp = ((context->Esp - 64) & ~(DWORD)15) - 4;
     context->Eip = (DWORD)(uintptr_t)ResumeAfterViewFault;
+#endif
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
@@ -86,7 +96,7 @@ int GuardViewAccess(HWND owner, void (*access)(void *), void *argument)
     ViewGuard guard;
     guard.outer = innermostGuard;
     guard.faultAddress = 0;
-    if (setjmp(guard.resume) == 0) {
+    if (__builtin_setjmp(guard.resume) == 0) {
         innermostGuard = &guard;
         access(argument);
         innermostGuard = guard.outer;

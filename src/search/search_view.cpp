@@ -1,6 +1,7 @@
 #include "search/search_view.h"
 
 #include "app/viewer_state.h"
+#include "file/mapped_file.h"
 #include "search/search_scan.h"
 
 void ReleaseSearchView(void)
@@ -30,8 +31,8 @@ int MapSearchView(WindowSpan *span)
                                           viewer.fileSize);
         // The search only reads: a view without write access cannot store
         // into the file by mistake.
-        void *base = MapViewOfFile(viewer.mappingHandle, FILE_MAP_READ,
-                                   (DWORD)(windowOffset >> 32), (DWORD)windowOffset, bytes);
+        void *base = mapFileView(viewer.mappingHandle, FILE_MAP_READ,
+                                 (DWORD)(windowOffset >> 32), (DWORD)windowOffset, bytes);
         if (base != NULL) {
             viewer.searchViewBase = (unsigned char *)base;
             viewer.searchViewOffset = windowOffset;

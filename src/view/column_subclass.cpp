@@ -46,6 +46,6 @@ LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LP
 void SubclassColumn(HWND column)
 {
     // Both columns are EDIT controls, so the one saved procedure serves both.
-    viewer.savedEditProc = (WNDPROC)GetWindowLongA(column, GWL_WNDPROC);
-    SetWindowLongA(column, GWL_WNDPROC, (LONG)ColumnSubclassProc);
+    viewer.savedEditProc = (WNDPROC)GetWindowLongPtrA(column, GWLP_WNDPROC);
+    SetWindowLongPtrA(column, GWLP_WNDPROC, (LONG_PTR)ColumnSubclassProc);
 }

@@ -426,7 +426,7 @@ int main(int argc, char **argv)
         if (strcmp(argv[i], "-w") == 0) {
             windowCaption = argv[i + 1];
         } else if (strcmp(argv[i], "-h") == 0) {
-            windowHandle = (HWND)(uintptr_t)strtoul(argv[i + 1], 0, 16);
+            windowHandle = (HWND)(uintptr_t)strtoull(argv[i + 1], 0, 16);
             if (!windowHandle) return Usage();
         } else if (strcmp(argv[i], "-c") == 0) {
             windowClass = argv[i + 1];

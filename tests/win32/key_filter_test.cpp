@@ -56,8 +56,8 @@ void TraceWindow(int slot, HWND window)
 {
     memset(&traces[slot], 0, sizeof traces[slot]);
     traces[slot].window = window;
-    traces[slot].next = (WNDPROC)GetWindowLongA(window, GWL_WNDPROC);
-    SetWindowLongA(window, GWL_WNDPROC, (LONG)TraceKeys);
+    traces[slot].next = (WNDPROC)GetWindowLongPtrA(window, GWLP_WNDPROC);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)TraceKeys);
 }
 
 void ClearTraces(void)

@@ -966,11 +966,8 @@ TEST_F(Search, SearchViewThatCannotBeMappedIsReportedAndSmallerViewsServe)
     ASSERT_TRUE(LaunchFromMenu() != NULL);
     FillIn("E5 E6 E7", 1);
     {
-        void *room = VirtualAlloc(NULL, 4 * WINDOW, MEM_RESERVE, PAGE_NOACCESS);
-        ASSERT_TRUE(room != NULL);
         ReservedAddressSpace space;
-        space.ReserveAll();
-        VirtualFree(room, 0, MEM_RELEASE);
+        space.ReserveAllBut(4 * WINDOW);
         largestSearchView = 0;
         ClickStartButton();
         ASSERT_TRUE(PumpLoopUntil(SearchDialogGoneNotingTheView, 20000));
