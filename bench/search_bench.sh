@@ -14,7 +14,6 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-exe="${1:-$root/build/win32/bench/win32/korvex_search_bench.exe}"
 file="${KORVEX_BENCH_FILE:-/tmp/korvex-search-4g.bin}"
 slow_seconds="${KORVEX_BENCH_SLOW_SECONDS:-10}"
 sparse_gb="${KORVEX_BENCH_SPARSE_GB:-64}"
@@ -23,11 +22,6 @@ sparse_size=$((4096 << 30))
 needle="KorvexNeedle"
 # Near the end, so every run scans almost the whole file.
 needle_at=$((size - 4096 - 7))
-
-if [ ! -f "$exe" ]; then
-    echo "search_bench: $exe is not built (run scripts/build.sh)" >&2
-    exit 1
-fi
 
 # Random bytes hold the needle's first byte every 256 bytes or so, and the
 # whole needle nowhere but where it is written.
@@ -51,6 +45,11 @@ export KORVEX_PRIVATE_DISPLAY=1
 # shellcheck source=scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
 trap 'korvex_wine_stop; rm -rf "$(dirname "$sparse")"' EXIT
+exe="${1:-$KORVEX_WIN_BUILD/bench/win32/korvex_search_bench.exe}"
+if [ ! -f "$exe" ]; then
+    echo "search_bench: $exe is not built (run scripts/build.sh)" >&2
+    exit 1
+fi
 
 winpath() { local path="$1"; echo "Z:${path//\//\\}"; }
 # field NAME LINE: the value of NAME=VALUE in the bench program's line.
@@ -89,6 +88,7 @@ view_mbps="$(field mbps "$view_line")"
 sparse_mbps="$(field mbps "$sparse_line")"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
+echo "build: $exe ($KORVEX_WINE_LABEL)"
 echo "file: $file, $size bytes, needle at $needle_at; search view $view_bytes bytes"
 echo "  program, budget $budget_ms ms:  $budget_mbps MB/s, $(field ticks "$budget_line") ticks, mean $(field mean_tick_ms "$budget_line") ms; longest tick but the hit's $(field other_max_tick_ms "$budget_line") ms, $(field other_ticks_over_16ms "$budget_line") such over 16 ms; the hit's $(field max_tick_ms "$budget_line") ms"
 echo "  a page load in another window (as at the hit): $(field page_load_ms "$budget_line") ms"

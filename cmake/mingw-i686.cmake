@@ -1,4 +1,5 @@
-# Cross-compiles the Windows program with mingw-w64 for 32-bit x86.
+# Cross-compiles the Windows program with mingw-w64 for 32-bit x86: the
+# product.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 # The posix thread model: the test framework needs std::mutex. Linked

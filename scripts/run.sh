@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds, and starts Korvex under Wine.
+# Sets up, builds, and starts Korvex under Wine: the 32-bit program where
+# the host runs 32-bit code, else the x86_64 build of the same sources under
+# 64-bit Wine (scripts/wine-env.sh chooses; KORVEX_WINE_ARCH=32 or 64 forces).
 #
 # With a usable display (DISPLAY set and reachable) Korvex runs there in the
 # foreground until you exit it. Without one it runs in a private Xvfb: once
@@ -17,7 +19,8 @@ bash scripts/build.sh
 source scripts/wine-env.sh
 trap korvex_wine_stop EXIT
 
-korvex="build/win32/Korvex.exe"
+korvex="$KORVEX_WIN_BUILD/Korvex.exe"
+echo "run: $korvex ($KORVEX_WINE_LABEL)"
 
 if [ -z "$KORVEX_XVFB_PID" ]; then
     echo "run: starting Korvex on $DISPLAY"
@@ -27,7 +30,7 @@ if [ -z "$KORVEX_XVFB_PID" ]; then
     exit "$status"
 fi
 
-drive="build/win32/tests/e2e/korvex_drive.exe"
+drive="$KORVEX_WIN_BUILD/tests/e2e/korvex_drive.exe"
 shot="build/screenshots/korvex.png"
 exit_command="$(awk '$1 == "#define" && $2 == "IDM_EXIT" { print $3 }' src/res/resource.h)"
 

@@ -4,17 +4,19 @@
 # touches nothing.
 set -euo pipefail
 
-# Native build and tests, the mingw-w64 cross build (the googletest source
-# package provides /usr/src/googletest for the Windows test program), the
-# lint of the window-free code, and running the program headless under
-# Wine with Japanese fonts and locale; python3 writes and reads the release
-# zip, git clones the commit for the check that it builds the same twice.
+# Native build and tests, the mingw-w64 cross builds for i686 (the product)
+# and x86_64 (the googletest source package provides /usr/src/googletest for
+# the Windows test programs), the lint of the window-free code, and running
+# the program headless under 32-bit and 64-bit Wine with Japanese fonts and
+# locale (scripts/wine-env.sh picks the one the host can run); python3 writes
+# and reads the release zip, git clones the commit for the check that it
+# builds the same twice.
 packages=(
     cmake make g++ git python3
     libgtest-dev googletest libbenchmark-dev
     cppcheck
-    g++-mingw-w64-i686
-    wine wine32:i386
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64
+    wine wine32:i386 wine64
     xvfb x11-utils imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho
     locales

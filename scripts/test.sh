@@ -4,6 +4,9 @@
 #                   cppcheck over that code
 #   2. integration  the Win32 test program korvex_wintests.exe under Wine
 #   3. end-to-end   Korvex.exe under Wine, driven from outside (tests/e2e)
+#                   (2 and 3 run the build of the Wine the host can run: the
+#                   i686 one under 32-bit Wine, or the x86_64 one under
+#                   64-bit Wine; under CI both where the host runs both)
 #   4. package      the release zip made from the tested Korvex.exe, and
 #                   two clean clones building it byte for byte (tests/package)
 # Each layer ends with a line "<layer>: N passed, M failed" (the lint with
@@ -76,21 +79,17 @@ native_tests || failed_layers+=(native)
 lint_core || failed_layers+=(lint)
 
 # Layers 2 and 3 run under Wine ---------------------------------------------
-
-wine_ready=1
-# The tests' windows and keystrokes go to a display of their own.
-export KORVEX_PRIVATE_DISPLAY=1
-# shellcheck source=scripts/wine-env.sh
-source scripts/wine-env.sh || wine_ready=0
-if [ "$wine_ready" -eq 1 ]; then
-    trap korvex_wine_stop EXIT
-fi
+# Each Wine runs its own build: 32-bit Wine the i686 build where the host runs
+# 32-bit code, 64-bit Wine the x86_64 build where it runs none
+# (scripts/wine-env.sh chooses, or KORVEX_WINE_ARCH). Under CI, a host that
+# runs both runs the layers for both builds, so that neither rots unseen.
 
 # Limits of the Windows test program: a test that prints nothing for
 # idle_limit seconds hangs (a modal loop nobody closes, say); the whole run
 # may take total_limit seconds.
 idle_limit=90
 total_limit=600
+wintests="tests/win32/korvex_wintests.exe"
 
 # run_watched LOG COMMAND...: runs COMMAND with its output (carriage returns
 # removed) in LOG, and stops it when it hangs. The status is the command's,
@@ -128,53 +127,67 @@ run_watched() {
     return "$status"
 }
 
+# finish_reason STATUS LOG: why a watched run ended.
 finish_reason() {
     case "$1" in
-        124) echo "no output for $idle_limit s, stopped during $(grep -E '^\[ RUN      \] ' "$logs/integration.log" | tail -1 | cut -c14-)" ;;
+        124) echo "no output for $idle_limit s, stopped during $(grep -E '^\[ RUN      \] ' "$2" | tail -1 | cut -c14-)" ;;
         125) echo "stopped after $total_limit s" ;;
         *) echo "exit status $1" ;;
     esac
 }
 
+# gtest_count LOG WORD: tests of LOG that ended OK, FAILED or SKIPPED. A
+# test's own line carries its time; the summary's list does not.
+gtest_count() {
+    local word
+    case "$2" in
+        OK) word='       OK ' ;;
+        FAILED) word='  FAILED  ' ;;
+        SKIPPED) word='  SKIPPED ' ;;
+    esac
+    grep -cE "^\[$word\] .* \([0-9]+ ms\)$" "$1" || true
+}
+
+# gtest_print_failures LOG PATTERN LIMIT: each test that ended with PATTERN
+# (FAILED, or FAILED|SKIPPED), with what it printed.
+gtest_print_failures() {
+    awk -v ended="^\\[  ($2) *\\] .* \\([0-9]+ ms\\)$" \
+        '/^\[ RUN      \] / { block = "" }
+         { block = block $0 "\n" }
+         $0 ~ ended { printf "%s", block }' "$1" | head -"$3"
+}
+
+gtest_finished() {
+    grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$1"
+}
+
+# Counts of the run as an ordinary user, joined to the integration line.
+as_user_passed=0
+as_user_failed=0
+
 integration_tests() {
-    local exe="build/win32/tests/win32/korvex_wintests.exe" log="$logs/integration.log"
-    local status=0 passed failed
-    if [ "$wine_ready" -ne 1 ]; then
-        echo "integration: 0 passed, 1 failed (Wine did not start)"
-        return 1
-    fi
+    local exe="$KORVEX_WIN_BUILD/$wintests" log="$logs/integration-$build_name.log"
+    local status=0 passed failed line="integration ($KORVEX_WINE_LABEL)"
     if [ ! -f "$exe" ]; then
-        echo "integration: 0 passed, 1 failed ($exe is not built)"
+        echo "$line: 0 passed, 1 failed ($exe is not built)"
         return 1
     fi
     run_watched "$log" wine "$exe" --gtest_color=no || status=$?
-    passed="$(grep -cE '^\[       OK \] ' "$log" || true)"
-    # A failed test's own line carries its time; the summary's list does not.
-    failed="$(grep -cE '^\[  FAILED  \] .* \([0-9]+ ms\)$' "$log" || true)"
-    integration_as_user
+    passed="$(gtest_count "$log" OK)"
+    failed="$(gtest_count "$log" FAILED)"
+    integration_as_user "$exe"
     passed=$((passed + as_user_passed))
     failed=$((failed + as_user_failed))
     if [ "$failed" -gt 0 ]; then
-        # Each failed test with what it printed.
-        awk '/^\[ RUN      \] / { block = "" }
-             { block = block $0 "\n" }
-             /^\[  FAILED  \] .* \([0-9]+ ms\)$/ { printf "%s", block }' "$log" | head -300
+        gtest_print_failures "$log" FAILED 300
     fi
-    if ! grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$log"; then
+    if ! gtest_finished "$log"; then
         tail -40 "$log"
-        echo "integration: $passed passed, $((failed + 1)) failed (the program did not finish: $(finish_reason "$status"))"
+        echo "$line: $passed passed, $((failed + 1)) failed (the program did not finish: $(finish_reason "$status" "$log"))"
         return 1
     fi
-    echo "integration: $passed passed, $failed failed"
+    echo "$line: $passed passed, $failed failed"
     [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
-}
-
-end_to_end_tests() {
-    if [ "$wine_ready" -ne 1 ]; then
-        echo "end-to-end: 0 passed, 1 failed (Wine did not start)"
-        return 1
-    fi
-    bash tests/e2e/run.sh </dev/null
 }
 
 # Integration as an ordinary user -----------------------------------------
@@ -183,11 +196,9 @@ end_to_end_tests() {
 # Wine run as the user korvex-test, in a Wine prefix of its own, on the same
 # display. Its counts join the integration line; a skip counts as a failure.
 as_user_name=korvex-test
-as_user_passed=0
-as_user_failed=0
 
 integration_as_user() {
-    local exe="build/win32/tests/win32/korvex_wintests.exe" log="$logs/integration-as-user.log"
+    local exe="$1" log="$logs/integration-as-user-$build_name.log"
     local stage home status=0 skipped
     as_user_passed=0
     as_user_failed=0
@@ -212,12 +223,13 @@ integration_as_user() {
         fi
         home="$(getent passwd "$as_user_name" | cut -d: -f6)"
         # The user may not reach the work tree; the program needs nothing else.
-        cp "$exe" scripts/wine-env.sh "$stage/"
-        chmod 644 "$stage/wine-env.sh"
+        cp "$exe" scripts/wine-env.sh scripts/wine-probe.sh "$stage/"
+        chmod 644 "$stage/wine-env.sh" "$stage/wine-probe.sh"
         chmod 755 "$stage/korvex_wintests.exe"
         run_watched "$log" runuser -u "$as_user_name" -- env -i \
             HOME="$home" USER="$as_user_name" PATH="$PATH" DISPLAY="$DISPLAY" \
-            KORVEX_WINEPREFIX="$home/.korvex-wineprefix" KORVEX_AS_USER=1 \
+            KORVEX_WINE_ARCH="$KORVEX_WINE_ARCH" KORVEX_WINE_WHY="the run as root chose it" \
+            KORVEX_WINEPREFIX="$home/.korvex-wineprefix$build_bits" KORVEX_AS_USER=1 \
             KORVEX_NOT_WRITABLE="Z:${stage//\//\\}\\not-writable.bin" \
             bash -c 'source "$1/wine-env.sh" || exit 3
                      # Hiding a window takes 2 s without a window manager
@@ -233,27 +245,64 @@ integration_as_user() {
                      exit $status' _ "$stage" || status=$?
     fi
     rm -rf "$stage"
-    as_user_passed="$(grep -cE '^\[       OK \] ' "$log" || true)"
-    as_user_failed="$(grep -cE '^\[  FAILED  \] .* \([0-9]+ ms\)$' "$log" || true)"
-    skipped="$(grep -cE '^\[  SKIPPED \] .* \([0-9]+ ms\)$' "$log" || true)"
+    as_user_passed="$(gtest_count "$log" OK)"
+    as_user_failed="$(gtest_count "$log" FAILED)"
+    skipped="$(gtest_count "$log" SKIPPED)"
     if [ "$as_user_failed" -gt 0 ] || [ "$skipped" -gt 0 ]; then
-        awk '/^\[ RUN      \] / { block = "" }
-             { block = block $0 "\n" }
-             /^\[  (FAILED|SKIPPED) \] .* \([0-9]+ ms\)$/ { printf "%s", block }' "$log" | head -100
+        gtest_print_failures "$log" 'FAILED|SKIPPED' 100
         as_user_failed=$((as_user_failed + skipped))
     fi
-    if ! grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$log" || [ "$as_user_passed" -eq 0 ]; then
+    if ! gtest_finished "$log" || [ "$as_user_passed" -eq 0 ]; then
         tail -20 "$log"
-        echo "integration: the run as $as_user_name did not finish ($(finish_reason "$status"))"
+        echo "integration: the run as $as_user_name did not finish ($(finish_reason "$status" "$log"))"
         as_user_failed=$((as_user_failed + 1))
     fi
 }
 
-echo "== 2. integration"
-integration_tests || failed_layers+=(integration)
+# wine_layers [ARCH WHY]: layers 2 and 3 under one Wine, in a shell of their
+# own (its Wine, prefix and display end with it). ARCH forces the Wine, WHY
+# says why. The status holds the failed layers: 1 integration, 2 end-to-end.
+wine_layers() (
+    if [ "$#" -gt 0 ]; then
+        export KORVEX_WINE_ARCH="$1" KORVEX_WINE_WHY="$2"
+    fi
+    # The tests' windows and keystrokes go to a display of their own.
+    export KORVEX_PRIVATE_DISPLAY=1
+    # shellcheck source=scripts/wine-env.sh
+    if ! source scripts/wine-env.sh; then
+        local label="${KORVEX_WINE_LABEL:-${1:+$1-bit }Wine}"
+        echo "integration ($label): 0 passed, 1 failed (Wine did not start)"
+        echo "end-to-end ($label): 0 passed, 1 failed (Wine did not start)"
+        exit 3
+    fi
+    trap korvex_wine_stop EXIT
+    build_bits="${KORVEX_WINE_ARCH/32/}"
+    build_name="$(basename "$KORVEX_WIN_BUILD")"
+    local failed=0
+    echo "== 2. integration ($KORVEX_WINE_LABEL)"
+    integration_tests || failed=$((failed | 1))
+    echo "== 3. end-to-end ($KORVEX_WINE_LABEL)"
+    bash tests/e2e/run.sh </dev/null || failed=$((failed | 2))
+    exit "$failed"
+)
 
-echo "== 3. end-to-end"
-end_to_end_tests || failed_layers+=(end-to-end)
+# run_wine_layers [ARCH WHY]: wine_layers, its failures added to the list.
+run_wine_layers() {
+    local status=0 suffix=""
+    wine_layers "$@" || status=$?
+    [ "$#" -eq 0 ] || suffix="-$1bit"
+    [ $((status & 1)) -eq 0 ] || failed_layers+=("integration$suffix")
+    [ $((status & 2)) -eq 0 ] || failed_layers+=("end-to-end$suffix")
+}
+
+# shellcheck source=scripts/wine-probe.sh
+source scripts/wine-probe.sh
+if [ -z "${KORVEX_WINE_ARCH:-}" ] && [ "${CI:-}" = true ] && korvex_host_runs_32bit; then
+    run_wine_layers 32 "CI runs both builds on a host that runs both"
+    run_wine_layers 64 "CI runs both builds on a host that runs both"
+else
+    run_wine_layers
+fi
 
 echo "== 4. package"
 bash tests/package/run.sh </dev/null || failed_layers+=(package)

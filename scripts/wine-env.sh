@@ -1,14 +1,23 @@
 # shellcheck shell=bash
 # Sourced, not run: prepares Wine for running Korvex and its Windows tests.
 #
-#   source scripts/wine-env.sh      # prefix, locale, display, wineserver
-#   wine build/win32/Korvex.exe
+#   source scripts/wine-env.sh      # Wine, prefix, locale, display, wineserver
+#   wine "$KORVEX_WIN_BUILD/Korvex.exe"
 #   korvex_wine_stop                # ends what sourcing started
 #
-# The prefix is private to this work tree (build/wineprefix, or
-# $KORVEX_WINEPREFIX), so a clean clone makes its own and a user's own Wine
-# set-up is never touched. The Wine commands run in the Japanese locale
-# through wrappers beside the prefix (build/wineprefix-bin), first in PATH.
+# Which Wine: 32-bit Wine runs the i686 build (build/win32, the product)
+# where the host runs 32-bit x86 code; where it runs none (32-bit Wine
+# cannot even start), 64-bit Wine runs the x86_64 build of the same sources
+# (build/win64). KORVEX_WINE_ARCH=32 or 64 forces the choice. Sourcing
+# prints one line naming the choice and why, and exports KORVEX_WINE_ARCH
+# (32 or 64), KORVEX_WIN_BUILD (the build folder) and KORVEX_WINE_LABEL
+# (the choice in words, for summary lines).
+#
+# The prefix is private to this work tree and Wine (build/wineprefix or
+# build/wineprefix64, or $KORVEX_WINEPREFIX), so a clean clone makes its own
+# and a user's own Wine set-up is never touched. The Wine commands run in the
+# Japanese locale through wrappers beside the prefix (build/wineprefix-bin),
+# first in PATH.
 # When DISPLAY is unset or unreachable, or KORVEX_PRIVATE_DISPLAY is set (the
 # tests: their windows and keystrokes stay off the user's screen), a private
 # Xvfb is started and KORVEX_XVFB_PID set.
@@ -17,8 +26,66 @@
 KORVEX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export KORVEX_ROOT
 
-export WINEPREFIX="${KORVEX_WINEPREFIX:-$KORVEX_ROOT/build/wineprefix}"
-export WINEARCH=win32
+korvex_wine_log() {
+    echo "wine-env: $*" >&2
+}
+
+# shellcheck source=scripts/wine-probe.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wine-probe.sh" || return 1
+
+# Sets KORVEX_WINE_ARCH, KORVEX_WIN_BUILD and KORVEX_WINE_LABEL; fails when
+# the forced Wine cannot run here.
+korvex_choose_wine() {
+    local why
+    case "${KORVEX_WINE_ARCH:-}" in
+    32)
+        if ! korvex_host_runs_32bit; then
+            korvex_wine_log "KORVEX_WINE_ARCH=32, but $KORVEX_NO_32BIT_WHY: use KORVEX_WINE_ARCH=64"
+            return 1
+        fi
+        why="${KORVEX_WINE_WHY:-KORVEX_WINE_ARCH=32 forces it}"
+        ;;
+    64)
+        why="${KORVEX_WINE_WHY:-KORVEX_WINE_ARCH=64 forces it}"
+        ;;
+    "")
+        if korvex_host_runs_32bit; then
+            KORVEX_WINE_ARCH=32
+            why="this host runs 32-bit code"
+        else
+            KORVEX_WINE_ARCH=64
+            why="$KORVEX_NO_32BIT_WHY"
+        fi
+        ;;
+    *)
+        korvex_wine_log "KORVEX_WINE_ARCH is \"$KORVEX_WINE_ARCH\": 32, 64 or unset"
+        return 1
+        ;;
+    esac
+    if [ "$KORVEX_WINE_ARCH" = 32 ]; then
+        KORVEX_WIN_BUILD="$KORVEX_ROOT/build/win32"
+        KORVEX_WINE_LABEL="i686 build, 32-bit Wine: $why"
+    else
+        if [ ! -x "$KORVEX_WINE64_LOADER" ]; then
+            korvex_wine_log "64-bit Wine is not installed (run scripts/setup.sh)"
+            return 1
+        fi
+        KORVEX_WIN_BUILD="$KORVEX_ROOT/build/win64"
+        KORVEX_WINE_LABEL="x86_64 build, 64-bit Wine: $why"
+    fi
+    export KORVEX_WINE_ARCH KORVEX_WIN_BUILD KORVEX_WINE_LABEL
+    korvex_wine_log "$KORVEX_WINE_LABEL"
+}
+
+korvex_choose_wine || return 1
+
+if [ "$KORVEX_WINE_ARCH" = 32 ]; then
+    export WINEPREFIX="${KORVEX_WINEPREFIX:-$KORVEX_ROOT/build/wineprefix}"
+    export WINEARCH=win32
+else
+    export WINEPREFIX="${KORVEX_WINEPREFIX:-$KORVEX_ROOT/build/wineprefix64}"
+    export WINEARCH=win64
+fi
 export WINEDEBUG=-all
 # No Mono or Gecko installers, and no debugger: a crash must fail, not hang.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
@@ -26,10 +93,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 KORVEX_XVFB_PID=""
 KORVEX_WINESERVER_STARTED=""
 KORVEX_WATCH_PID=""
-
-korvex_wine_log() {
-    echo "wine-env: $*" >&2
-}
 
 # Registry settings: the two Japanese faces the dialogs and columns ask for
 # map to the installed IPA fonts. No window manager runs under Xvfb, so Wine
@@ -99,13 +162,27 @@ korvex_real_tool() {
     return 1
 }
 
+# The command a wrapper runs for TOOL, quoted. 64-bit Wine's tools run
+# through its own loader: Debian's commands would pick the 32-bit one.
+korvex_wine_tool_command() {
+    local real
+    if [ "$KORVEX_WINE_ARCH" = 64 ]; then
+        case "$1" in
+        wine) printf '%q' "$KORVEX_WINE64_LOADER"; return 0 ;;
+        wineboot | winepath) printf '%q %q' "$KORVEX_WINE64_LOADER" "$1.exe"; return 0 ;;
+        esac
+    fi
+    real="$(korvex_real_tool "$1")" || return 1
+    printf '%q' "$real"
+}
+
 korvex_wine_wrappers() {
-    local tool real wrapper
+    local tool command wrapper
     mkdir -p "$KORVEX_WINE_BIN" || return 1
     for tool in wine wineboot winepath wineserver; do
-        real="$(korvex_real_tool "$tool")" || { korvex_wine_log "$tool is not installed"; return 1; }
-        wrapper="$(printf '#!/bin/sh\n# korvex-wine-wrapper (scripts/wine-env.sh): %s in the Japanese locale.\nexport LANG=%s LC_ALL=%s\nexec %q "$@"\n' \
-            "$tool" "$KORVEX_WINE_LOCALE" "$KORVEX_WINE_LOCALE" "$real")"
+        command="$(korvex_wine_tool_command "$tool")" || { korvex_wine_log "$tool is not installed"; return 1; }
+        wrapper="$(printf '#!/bin/sh\n# korvex-wine-wrapper (scripts/wine-env.sh): %s in the Japanese locale.\nexport LANG=%s LC_ALL=%s\nexec %s "$@"\n' \
+            "$tool" "$KORVEX_WINE_LOCALE" "$KORVEX_WINE_LOCALE" "$command")"
         if [ "$(cat "$KORVEX_WINE_BIN/$tool" 2>/dev/null)" != "$wrapper" ]; then
             # Renamed into place: another shell may be running the old one.
             printf '%s\n' "$wrapper" >"$KORVEX_WINE_BIN/$tool.new" \

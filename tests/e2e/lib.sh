@@ -4,9 +4,15 @@
 # exported. A helper that finds a fault prints it and ends the case.
 
 E2E_ROOT="${KORVEX_ROOT:?source scripts/wine-env.sh first}"
-E2E_DRIVE="$E2E_ROOT/build/win32/tests/e2e/korvex_drive.exe"
-E2E_KORVEX="$E2E_ROOT/build/win32/Korvex.exe"
-E2E_SHOTS="$E2E_ROOT/build/screenshots"
+# The build that the chosen Wine runs; the product is the i686 one.
+E2E_DRIVE="${KORVEX_WIN_BUILD:?}/tests/e2e/korvex_drive.exe"
+E2E_KORVEX="$KORVEX_WIN_BUILD/Korvex.exe"
+E2E_PRODUCT="$E2E_ROOT/build/win32/Korvex.exe"
+if [ "$KORVEX_WINE_ARCH" = 64 ]; then
+    E2E_SHOTS="$E2E_ROOT/build/screenshots/win64"
+else
+    E2E_SHOTS="$E2E_ROOT/build/screenshots"
+fi
 E2E_RESOURCE_H="$E2E_ROOT/src/res/resource.h"
 # Scratch folder of the running case (files to open, program output).
 E2E_TMP=""
@@ -107,7 +113,8 @@ e2e_addresses() {
     echo "$text"
 }
 
-# Saves the whole screen to build/screenshots/NAME.png; an image of fewer
+# Saves the whole screen to build/screenshots/NAME.png (win64/NAME.png for
+# the x86_64 build); an image of fewer
 # than a handful of colours means nothing was drawn.
 e2e_screenshot() {
     local file="$E2E_SHOTS/$1.png" colours

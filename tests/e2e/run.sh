@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs every end-to-end case: each function named case_* in tests/e2e/*_test.sh,
-# in its own bash process, against the built Korvex.exe under Wine. Expects
-# scripts/wine-env.sh to be sourced already (scripts/test.sh does that).
-# The last line is "end-to-end: N passed, M failed".
+# in its own bash process, against the Korvex.exe of the build that the
+# chosen Wine runs. Expects scripts/wine-env.sh to be sourced already
+# (scripts/test.sh does that). The last line is
+# "end-to-end (<build and Wine>): N passed, M failed".
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-: "${KORVEX_ROOT:?source scripts/wine-env.sh first}"
+: "${KORVEX_WIN_BUILD:?source scripts/wine-env.sh first}"
 # A case that hangs is stopped after this many seconds.
 case_timeout="${KORVEX_E2E_CASE_TIMEOUT:-120}"
 
@@ -40,5 +41,5 @@ for file in "$here"/*_test.sh; do
     done
 done
 
-echo "end-to-end: $passed passed, $failed failed"
+echo "end-to-end ($KORVEX_WINE_LABEL): $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

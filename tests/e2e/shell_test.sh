@@ -36,28 +36,38 @@ case_version_dialog_opens_and_closes() {
     korvex_expect_exit 0 5
 }
 
-# The product is one 32-bit GUI program that needs no DLL of its own: it
-# imports Windows system libraries only.
-case_program_is_a_32_bit_gui_program_importing_system_dlls_only() {
-    local dump dll
-    dump="$(LC_ALL=C i686-w64-mingw32-objdump -p "$E2E_KORVEX")" || e2e_fail "cannot read $E2E_KORVEX"
-    grep -q 'file format pei-i386' <<<"$dump" || e2e_fail "not a PE32 i386 file"
-    grep -q 'Magic.*010b' <<<"$dump" || e2e_fail "not PE32"
-    grep -q 'Subsystem.*(Windows GUI)' <<<"$dump" || e2e_fail "not a GUI program"
+# expect_gui_program EXE ARCH FORMAT MAGIC: EXE is a GUI program for ARCH
+# (the objdump's prefix) that needs no DLL of its own: it imports Windows
+# system libraries only.
+expect_gui_program() {
+    local exe="$1" dump dll
+    dump="$(LC_ALL=C "$2-w64-mingw32-objdump" -p "$exe")" || e2e_fail "cannot read $exe"
+    grep -q "file format $3\$" <<<"$dump" || e2e_fail "$exe: not a $3 file"
+    grep -q "Magic.*$4" <<<"$dump" || e2e_fail "$exe: magic is not $4"
+    grep -q 'Subsystem.*(Windows GUI)' <<<"$dump" || e2e_fail "$exe: not a GUI program"
     while read -r dll; do
         case "${dll^^}" in
         KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | IMM32.DLL | MSVCRT.DLL | UCRTBASE.DLL | API-MS-WIN-CRT-*) ;;
-        *) e2e_fail "imports $dll" ;;
+        *) e2e_fail "$exe imports $dll" ;;
         esac
     done < <(awk '/DLL Name:/ { print $3 }' <<<"$dump")
 }
 
-# Explorer's file properties: the version resource, read back through the
-# version API under the Japanese code page, carries the version the version
-# dialog shows.
+# The product is one 32-bit (PE32, i386) GUI program, whichever Wine tests
+# run here; the x86_64 build that 64-bit Wine runs is PE32+.
+case_program_is_a_32_bit_gui_program_importing_system_dlls_only() {
+    expect_gui_program "$E2E_PRODUCT" i686 pei-i386 010b
+    if [ "$KORVEX_WINE_ARCH" = 64 ]; then
+        expect_gui_program "$E2E_KORVEX" x86_64 pei-x86-64 020b
+    fi
+}
+
+# Explorer's file properties: the product's version resource, read back
+# through the version API under the Japanese code page (by either Wine),
+# carries the version the version dialog shows.
 case_version_resource_names_the_program_in_japanese() {
     local exe name value expected names=()
-    exe="$(winepath -w "$E2E_KORVEX" 2>/dev/null | tr -d '\r')"
+    exe="$(winepath -w "$E2E_PRODUCT" 2>/dev/null | tr -d '\r')"
     expected="1.0.4.0 1.0.4.0 0411 03A4"
     while IFS='|' read -r name value; do
         names+=("$name")
