@@ -199,7 +199,7 @@ as_user_name=korvex-test
 
 integration_as_user() {
     local exe="$1" log="$logs/integration-as-user-$build_name.log"
-    local stage home status=0 skipped
+    local stage home prefix status=0 skipped
     as_user_passed=0
     as_user_failed=0
     stage="$(mktemp -d /tmp/korvex-as-user.XXXXXX)"
@@ -222,6 +222,9 @@ integration_as_user() {
             return
         fi
         home="$(getent passwd "$as_user_name" | cut -d: -f6)"
+        # A prefix per work tree and Wine: runs of two work trees at once
+        # would otherwise share, and end, each other's wineserver.
+        prefix="$home/.korvex-wineprefix$build_bits-$(printf '%s' "$root" | md5sum | cut -c1-8)"
         # The user may not reach the work tree; the program needs nothing else.
         cp "$exe" scripts/wine-env.sh scripts/wine-probe.sh "$stage/"
         chmod 644 "$stage/wine-env.sh" "$stage/wine-probe.sh"
@@ -229,7 +232,7 @@ integration_as_user() {
         run_watched "$log" runuser -u "$as_user_name" -- env -i \
             HOME="$home" USER="$as_user_name" PATH="$PATH" DISPLAY="$DISPLAY" \
             KORVEX_WINE_ARCH="$KORVEX_WINE_ARCH" KORVEX_WINE_WHY="the run as root chose it" \
-            KORVEX_WINEPREFIX="$home/.korvex-wineprefix$build_bits" KORVEX_AS_USER=1 \
+            KORVEX_WINEPREFIX="$prefix" KORVEX_AS_USER=1 \
             KORVEX_NOT_WRITABLE="Z:${stage//\//\\}\\not-writable.bin" \
             bash -c 'source "$1/wine-env.sh" || exit 3
                      # Hiding a window takes 2 s without a window manager
