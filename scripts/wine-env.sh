@@ -113,7 +113,8 @@ korvex_wine_registry() {
 }
 
 # Wine draws the caption buttons and other frame glyphs with Marlett, which
-# Debian ships outside the prefix's reach; without it they show as "0 1 r".
+# Debian ships (fonts-wine) outside the prefix's reach; without it they
+# show as "0 1 r".
 korvex_wine_fonts() {
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
     if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
