@@ -39,9 +39,10 @@ int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn)
         key -= KEY_CODE_KEYPAD_0 - KEY_CODE_DIGIT_0;
     }
 
-    // Navigation passes whatever else holds, and so does Ctrl+F, the search.
+    // Navigation passes whatever else holds, and so do Ctrl+F, the search,
+    // and Ctrl+G, the goto.
     int passes = IsNavigationKey(key);
-    if (!passes && key == KEY_CODE_LETTER_F) {
+    if (!passes && (key == KEY_CODE_LETTER_F || key == KEY_CODE_LETTER_G)) {
         if (input->ctrlDown == KEY_FACT_UNKNOWN) {
             return KEY_FILTER_NEEDS_CTRL;
         }
