@@ -1,5 +1,6 @@
 #include "search/incremental_search.h"
 
+#include "app/edit_selection.h"
 #include "app/messages.h"
 #include "app/show_message.h"
 #include "app/viewer_state.h"
@@ -18,10 +19,8 @@ uint32_t searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
 
 uint32_t CaretByteIndex(void)
 {
-    DWORD selStart = 0;
-    DWORD selEnd = 0;
-    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
-    return CaretByteIndexFromSelection(selStart, selEnd);
+    EditSelection selection = ReadEditSelection(viewer.hexEdit);
+    return CaretByteIndexFromSelection(selection.start, selection.end);
 }
 
 void StartSearch(HWND dialog)
