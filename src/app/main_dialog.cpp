@@ -12,6 +12,8 @@
 #include "file/mapped_file.h"
 #include "res/resource.h"
 #include "search/search_dialog.h"
+#include "view/caret_status.h"
+#include "view/column_keys.h"
 #include "view/column_subclass.h"
 #include "view/scroll_handlers.h"
 
@@ -36,6 +38,7 @@ static void InitMainDialog(HWND dialog)
     viewer.lineCount = 1;
     viewer.tailBytes = 0;
     viewer.editFocus = 0;
+    viewer.caretColumn = COLUMN_HEX;
     viewer.scaledScroll = 0;
     viewer.pageRendered = 0;
 
@@ -69,20 +72,37 @@ void RunExitSequence(HWND dialog)
     DestroyWindow(dialog);
 }
 
-// EN_SETFOCUS: which column the key filter serves; the address column never
-// keeps the focus.
+// EN_SETFOCUS: which column the key filter serves, and whose caret the
+// status line follows; the address column never keeps the focus.
 static void NoteEditFocus(int control)
 {
     if (control == IDC_HEX) {
-        viewer.editFocus = 1;
+        viewer.editFocus = COLUMN_HEX;
     } else if (control == IDC_TEXT) {
-        viewer.editFocus = 2;
+        viewer.editFocus = COLUMN_CHAR;
     } else {
         viewer.editFocus = 0;
+    }
+    if (viewer.editFocus != 0) {
+        viewer.caretColumn = viewer.editFocus;
     }
     if (control == IDC_ADDRESS) {
         SetFocus(viewer.hexEdit);
     }
+}
+
+// After an attempt to open a file: a failed one leaves none open, so there
+// is no offset to show.
+static void ShowOpenFile(HWND dialog)
+{
+    (void)dialog;
+    ShowCaretOffset();
+}
+
+static void OnDropFiles(HWND dialog, WPARAM wParam)
+{
+    OpenDroppedFile(dialog, (HDROP)wParam);
+    ShowOpenFile(dialog);
 }
 
 static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
@@ -108,6 +128,7 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         char path[PATH_CAPACITY];
         if (ChooseFile(dialog, path)) {
             OpenMappedFile(dialog, path);
+            ShowOpenFile(dialog);
         }
         return TRUE;
     }
@@ -140,7 +161,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         HandleWheel(wParam);
         return TRUE;
     case WM_DROPFILES:
-        OpenDroppedFile(dialog, (HDROP)wParam);
+        OnDropFiles(dialog, wParam);
         return TRUE;
     case WM_PAINT:
         PaintNothing(dialog);

@@ -19,6 +19,7 @@
 #define IDC_GO 109
 #define IDC_HEX_RULER 110
 #define IDC_SEPARATOR 111
+#define IDC_CARET_OFFSET 112
 
 // IDM_FORM_MENU
 #define IDM_OPEN 200

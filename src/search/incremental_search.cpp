@@ -10,6 +10,7 @@
 #include "search/search_progress.h"
 #include "search/search_scan.h"
 #include "search/search_view.h"
+#include "view/caret_status.h"
 #include "view/dump_page.h"
 #include "view/load_page.h"
 
@@ -59,6 +60,7 @@ static void ShowHit(uint64_t hit)
     LoadPage(viewer.mainDialog, hit / DUMP_LINE_BYTES);
     uint32_t index = (uint32_t)(hit - viewer.topLine * DUMP_LINE_BYTES);
     SendMessageA(viewer.hexEdit, EM_SETSEL, index * 3, index * 3 + viewer.patternLength * 3 - 1);
+    ShowCaretOffset();
 }
 
 // One window of the search view scanned: where it lies in the view, and

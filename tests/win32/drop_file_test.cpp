@@ -33,6 +33,7 @@ TEST_F(DropFile, OnlyTheFirstOfSeveralFilesOpens)
     EXPECT_EQ(ItemText(dialog, IDC_FILESIZE), "ﾌｧｲﾙｻｲｽﾞ：0x00000000 0000012C(byte)");
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 300)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_GO)));
+    EXPECT_EQ(StatusLine(dialog), "ｱﾄﾞﾚｽ 00000000 00000000");
     EXPECT_PAGE_RENDERED(dialog);
     EXPECT_FALSE(FileIsFree(first));
     EXPECT_TRUE(FileIsFree(second));
@@ -74,6 +75,7 @@ TEST_F(DropFile, DirectoryFirstMissingItemOrEmptyDropOpensNothing)
             EXPECT_EQ(viewer.fileHandle, handle);
             EXPECT_EQ(ItemText(dialog, IDC_HEX), hex);
             EXPECT_EQ(ItemText(dialog, IDC_FILESIZE), size);
+            EXPECT_EQ(StatusLine(dialog), withPrevious ? "ｱﾄﾞﾚｽ 00000000 00000000" : "");
             EXPECT_TRUE(FileIsFree(file));
             if (withPrevious) {
                 EXPECT_EQ(viewer.fileSize, 900u);
@@ -99,6 +101,9 @@ TEST_F(DropFile, RefusedDroppedFileIsReportedAndClosesThePreviousOne)
 
     EXPECT_ONE_MESSAGE("空ﾌｧｲﾙは、扱えません。");
     EXPECT_NO_FILE_OPEN();
+    // The page still shown belongs to no file: no offset.
+    EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 100)));
+    EXPECT_EQ(StatusLine(dialog), "");
     EXPECT_TRUE(FileIsFree(previous));
 }
 

@@ -85,6 +85,11 @@ inline int ScrollPosition(HWND dialog)
     return GetScrollPos(GetDlgItem(dialog, IDC_SCROLL), SB_CTL);
 }
 
+inline std::string StatusLine(HWND dialog)
+{
+    return ItemText(dialog, IDC_CARET_OFFSET);
+}
+
 inline int HexColumnWritable(void)
 {
     return (GetWindowLongA(viewer.hexEdit, GWL_STYLE) & ES_READONLY) == 0;
