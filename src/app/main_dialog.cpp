@@ -15,6 +15,7 @@
 #include "view/caret_status.h"
 #include "view/column_keys.h"
 #include "view/column_subclass.h"
+#include "view/goto_dialog.h"
 #include "view/scroll_handlers.h"
 
 #include <commctrl.h>
@@ -92,10 +93,11 @@ static void NoteEditFocus(int control)
 }
 
 // After an attempt to open a file: a failed one leaves none open, so there
-// is no offset to show.
+// is no offset to go to or to show.
 static void ShowOpenFile(HWND dialog)
 {
-    (void)dialog;
+    int open = viewer.fileHandle != INVALID_HANDLE_VALUE;
+    EnableMenuItem(GetMenu(dialog), IDM_GOTO, MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
     ShowCaretOffset();
 }
 
@@ -138,6 +140,9 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
     case IDM_SEARCH:
         memset(viewer.searchInput, 0, sizeof viewer.searchInput);
         OpenSearchDialog(dialog);
+        return TRUE;
+    case IDM_GOTO:
+        HandleGoto(dialog);
         return TRUE;
     case IDM_VERSION:
         DialogBoxParamA(viewer.instance, "IDD_VERSION", dialog, VersionDialogProc, 0);

@@ -3,6 +3,7 @@
 #include "app/edit_selection.h"
 #include "app/key_state.h"
 #include "app/viewer_state.h"
+#include "res/resource.h"
 #include "search/search_dialog.h"
 #include "view/column_keys.h"
 #include "view/load_page.h"
@@ -33,6 +34,11 @@ static void Apply(HWND column, const ColumnKeyAction *action)
     } else if (action->select == COLUMN_SELECT_TEXT_END) {
         int end = GetWindowTextLengthA(column);
         SendMessageA(column, EM_SETSEL, end, end);
+    }
+    // Posted, as the menu's command arrives: the modal dialog opens once
+    // the key has been handled, not inside the column's own handling.
+    if (action->openGoto) {
+        PostMessageA(viewer.mainDialog, WM_COMMAND, IDM_GOTO, 0);
     }
 }
 

@@ -100,9 +100,13 @@ TEST_F(MainDialogTest, MenuHasTheThreePopupsAndTheirCommands)
     EXPECT_EQ(MenuText(file, 2), "終了(&X)");
 
     HMENU edit = GetSubMenu(menu, 1);
-    ASSERT_EQ(GetMenuItemCount(edit), 1);
+    ASSERT_EQ(GetMenuItemCount(edit), 2);
     EXPECT_EQ(GetMenuItemID(edit, 0), (UINT)IDM_SEARCH);
     EXPECT_EQ(MenuText(edit, 0), "検索(&S)");
+    EXPECT_EQ(GetMenuItemID(edit, 1), (UINT)IDM_GOTO);
+    EXPECT_EQ(MenuText(edit, 1), "ｱﾄﾞﾚｽ指定(&G)\tCtrl+G");
+    // No file is open yet.
+    EXPECT_TRUE(GetMenuState(edit, 1, MF_BYPOSITION) & MF_GRAYED);
 
     HMENU help = GetSubMenu(menu, 2);
     ASSERT_EQ(GetMenuItemCount(help), 1);
