@@ -101,6 +101,15 @@ static void ShowOpenFile(HWND dialog)
     ShowCaretOffset();
 }
 
+static void OnOpenCommand(HWND dialog)
+{
+    char path[PATH_CAPACITY];
+    if (ChooseFile(dialog, path)) {
+        OpenMappedFile(dialog, path);
+        ShowOpenFile(dialog);
+    }
+}
+
 static void OnDropFiles(HWND dialog, WPARAM wParam)
 {
     OpenDroppedFile(dialog, (HDROP)wParam);
@@ -126,14 +135,9 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
     case IDM_EXIT:
         RunExitSequence(dialog);
         return TRUE;
-    case IDM_OPEN: {
-        char path[PATH_CAPACITY];
-        if (ChooseFile(dialog, path)) {
-            OpenMappedFile(dialog, path);
-            ShowOpenFile(dialog);
-        }
+    case IDM_OPEN:
+        OnOpenCommand(dialog);
         return TRUE;
-    }
     case IDC_GO:
         HandleJump(dialog);
         return TRUE;

@@ -1,6 +1,7 @@
 #include "edit/key_filter_rule.h"
 
 #include "edit/key_codes.h"
+#include "view/column_keys.h"
 
 static int IsNavigationKey(uintptr_t key)
 {
@@ -15,7 +16,7 @@ static int IsHexDigitKey(uintptr_t key)
 
 int KeyFilterActive(int code, unsigned char editFocus)
 {
-    return code >= 0 && (editFocus == 1 || editFocus == 2);
+    return code >= 0 && (editFocus == COLUMN_HEX || editFocus == COLUMN_CHAR);
 }
 
 // The tests are ordered so that the cheap, decisive facts come first: a
