@@ -1,5 +1,8 @@
 #include "file/choose_file.h"
 
+#include "app/messages.h"
+#include "app/show_message.h"
+#include "file/command_line.h"
 #include "file/mapped_file.h"
 
 #include <commdlg.h>
@@ -34,4 +37,26 @@ void OpenDroppedFile(HWND dialog, HDROP drop)
         }
     }
     DragFinish(drop);
+}
+
+static int IsFolder(const char *path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void OpenCommandLineFile(HWND dialog, const char *commandLine)
+{
+    char path[PATH_CAPACITY];
+    int argument = FirstArgument(commandLine, path, PATH_CAPACITY);
+    if (argument == ARGUMENT_NONE) {
+        return;
+    }
+    // Unlike a dropped folder, a folder named here is reported: the user
+    // asked for it by name.
+    if (argument == ARGUMENT_TOO_LONG || IsFolder(path)) {
+        ShowMessage(dialog, MSG_CANNOT_OPEN);
+        return;
+    }
+    OpenMappedFile(dialog, path);
 }
