@@ -27,7 +27,10 @@ int ChooseFile(HWND owner, char *path)
 
 void OpenDroppedFile(HWND dialog, HDROP drop)
 {
-    if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) != 0) {
+    // A path too long for the buffer would be cut to one that may name
+    // another file: it is passed over like one whose attributes cannot be read.
+    if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) != 0 &&
+        DragQueryFileA(drop, 0, NULL, 0) < PATH_CAPACITY) {
         char path[PATH_CAPACITY];
         DragQueryFileA(drop, 0, path, PATH_CAPACITY);
         DWORD attributes = GetFileAttributesA(path);

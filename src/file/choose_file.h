@@ -11,8 +11,8 @@
 // when the user cancelled or the dialog failed.
 int ChooseFile(HWND owner, char *path);
 
-// Opens the first dropped item when it is a readable non-directory; always
-// finishes the drop.
+// Opens the first dropped item when it is a readable non-directory whose path
+// fits in PATH_CAPACITY; always finishes the drop.
 void OpenDroppedFile(HWND dialog, HDROP drop);
 
 // Opens the file that the command line's first argument names, as a file
