@@ -17,8 +17,6 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CREATE:
         InitCommonControls();
         return 0;
-    case WM_SIZE:
-        return 0;
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
