@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The search's throughput under Wine on a 4 GiB file of random bytes in the
 # page cache, the needle near its end: the real dialog and timer with the tick
-# budget, and with one window per tick; the longest tick but the hit's; two
-# baselines, a bare loop that maps and scans views of 64 KB and of the search
-# view's size with the C runtime's memchr, and native grep -F -c; then the
-# search through the first 64 GB of a sparse 4096 GB file (needle absent),
-# extrapolated to the whole file. Builds nothing.
+# budget, and with one window per tick; the longest tick but the hit's; the
+# baselines: bare loops that read the file with ReadFile into a buffer of the
+# search's size, and that map and scan views of 64 KB and 4 MB, each scanned
+# with the C runtime's memchr, and native grep -F -c; then the search through
+# the first 64 GB of a sparse 4096 GB file (needle absent), extrapolated to
+# the whole file. Runs the build of the Wine chosen for this host (see
+# scripts/wine-env.sh). Builds nothing.
 #   bash bench/search_bench.sh [path/to/korvex_search_bench.exe]
+# KORVEX_BENCH_BUFFERS lists further search buffer sizes in bytes to run the
+# program with, for choosing the size (default none).
 # KORVEX_BENCH_FILE names the scratch file (default /tmp/korvex-search-4g.bin,
 # kept between runs; delete it afterwards); KORVEX_BENCH_SLOW_SECONDS bounds
 # the one-window-per-tick run (default 10); KORVEX_BENCH_SPARSE_GB the part of
@@ -59,14 +63,21 @@ run() {
     wine "$exe" "$@" | tr -d '\r'
 }
 
-# The program's own tick budget and search view.
+# The program's own tick budget and search buffer.
 budget_ms="$(awk '$2 == "SEARCH_TICK_BUDGET_MS" { print $3 }' "$root/src/search/incremental_search.h")"
-view_bytes="$(sed -nE 's/^#define SEARCH_VIEW_BYTES \(([0-9]+)u << ([0-9]+)\)$/\1 \2/p' \
-    "$root/src/search/search_view.h" | awk '{ print $1 * 2 ^ $2 }')"
+buffer_bytes="$(sed -nE 's/^#define SEARCH_BUFFER_BYTES \(([0-9]+)u << ([0-9]+)\)$/\1 \2/p' \
+    "$root/src/search/search_buffer.h" | awk '{ print $1 * 2 ^ $2 }')"
+view_bytes=$((4 << 20))
 budget_line="$(run dialog "$(winpath "$file")" "$needle" "$budget_ms")"
 slow_line="$(run dialog "$(winpath "$file")" "$needle" 0 "$slow_seconds")"
+read_line="$(run read "$(winpath "$file")" "$needle" "$buffer_bytes")"
 bare_line="$(run bare "$(winpath "$file")" "$needle" 65536)"
 view_line="$(run bare "$(winpath "$file")" "$needle" "$view_bytes")"
+other_lines=()
+for bytes in ${KORVEX_BENCH_BUFFERS:-}; do
+    other_lines+=("$bytes $(run dialog "$(winpath "$file")" "$needle" "$budget_ms" 600 \
+        18446744073709551615 "$bytes")")
+done
 
 grep_start=$(date +%s.%N)
 grep -F -c -a "$needle" "$file" >/dev/null
@@ -75,7 +86,7 @@ grep_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { print
 
 sparse_line="$(run dialog "$(winpath "$sparse")" "$needle" "$budget_ms" 100000 $((sparse_gb << 30)))"
 
-for line in "$budget_line" "$bare_line" "$view_line"; do
+for line in "$budget_line" "$read_line" "$bare_line" "$view_line"; do
     [ "$(field found "$line")" = 1 ] || { echo "search_bench: no hit: $line" >&2; exit 1; }
 done
 [ "$(field bytes "$budget_line")" = "$needle_at" ] \
@@ -83,20 +94,25 @@ done
 
 budget_mbps="$(field mbps "$budget_line")"
 slow_mbps="$(field mbps "$slow_line")"
+read_mbps="$(field mbps "$read_line")"
 bare_mbps="$(field mbps "$bare_line")"
 view_mbps="$(field mbps "$view_line")"
 sparse_mbps="$(field mbps "$sparse_line")"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo "build: $exe ($KORVEX_WINE_LABEL)"
-echo "file: $file, $size bytes, needle at $needle_at; search view $view_bytes bytes"
+echo "file: $file, $size bytes, needle at $needle_at; search buffer $buffer_bytes bytes"
 echo "  program, budget $budget_ms ms:  $budget_mbps MB/s, $(field ticks "$budget_line") ticks, mean $(field mean_tick_ms "$budget_line") ms; longest tick but the hit's $(field other_max_tick_ms "$budget_line") ms, $(field other_ticks_over_16ms "$budget_line") such over 16 ms; the hit's $(field max_tick_ms "$budget_line") ms"
 echo "  a page load in another window (as at the hit): $(field page_load_ms "$budget_line") ms"
 echo "  program, one window a tick: $slow_mbps MB/s over $(field bytes "$slow_line") bytes in $(field seconds "$slow_line") s, $(field ticks "$slow_line") ticks, longest $(field max_tick_ms "$slow_line") ms"
+for line in "${other_lines[@]}"; do
+    echo "  program, buffer of ${line%% *} bytes: $(field mbps "$line") MB/s, longest tick but the hit's $(field other_max_tick_ms "$line") ms"
+done
+echo "  bare loop, ReadFile into $buffer_bytes bytes: $read_mbps MB/s"
 echo "  bare loop, 64 KB views:     $bare_mbps MB/s"
 echo "  bare loop, $view_bytes-byte views: $view_mbps MB/s"
 echo "  grep -F -c:                 $grep_mbps MB/s"
-echo "ratios: program/grep $(ratio "$budget_mbps" "$grep_mbps"), program/bare-64K $(ratio "$budget_mbps" "$bare_mbps"), program/bare-view $(ratio "$budget_mbps" "$view_mbps"), bare-view/bare-64K $(ratio "$view_mbps" "$bare_mbps")"
+echo "ratios: program/grep $(ratio "$budget_mbps" "$grep_mbps"), program/bare-read $(ratio "$budget_mbps" "$read_mbps"), program/bare-4M-view $(ratio "$budget_mbps" "$view_mbps"), bare-read/grep $(ratio "$read_mbps" "$grep_mbps")"
 echo "sparse 4096 GB file, needle absent: $(field bytes "$sparse_line") bytes in $(field seconds "$sparse_line") s, $sparse_mbps MB/s, longest tick $(field max_tick_ms "$sparse_line") ms, $(field ticks_over_16ms "$sparse_line") over 16 ms"
 awk -v m="$sparse_mbps" -v s="$sparse_size" -v g="$sparse_gb" 'BEGIN {
     t = s / 1048576 / m

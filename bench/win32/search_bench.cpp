@@ -1,12 +1,12 @@
 // korvex_search_bench: how fast the search goes through a file under the
-// real dialog and timer, and how fast a bare loop maps and scans the same
-// file. One measurement per run; bench/search_bench.sh runs them all.
+// real dialog and timer, and how fast bare loops that map or read the same
+// file scan it. One measurement per run; bench/search_bench.sh runs them all.
 //
-//   korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES]]
+//   korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES [BUFFER]]]
 //       The main dialog opens PATH, a search dialog searches for TEXT (string
-//       mode) from the first byte with searchTickBudgetMs = BUDGET_MS, until
-//       the hit, for at most SECONDS, or until it has passed BYTES (then it
-//       is stopped). Prints "bytes=N seconds=S mbps=R ticks=T max_tick_ms=M
+//       mode) from the first byte with searchTickBudgetMs = BUDGET_MS (and
+//       searchBufferBytes = BUFFER), until the hit, for at most SECONDS, or
+//       until it has passed BYTES (then it is stopped). Prints "bytes=N seconds=S mbps=R ticks=T max_tick_ms=M
 //       max_tick_index=I ticks_over_16ms=K other_max_tick_ms=O
 //       other_ticks_over_16ms=P mean_tick_ms=A page_load_ms=L found=0|1"
 //       (I counts from 0; O and P leave out the last tick, which is the hit's
@@ -15,12 +15,16 @@
 //       Maps views of VIEW_BYTES (default 64 KB) one after another and scans
 //       each with the C runtime's memchr + memcmp until TEXT is found. Prints
 //       "bytes=N seconds=S mbps=R found=0|1".
+//   korvex_search_bench read PATH TEXT [BUFFER_BYTES]
+//       The same with ReadFile into one buffer of BUFFER_BYTES (default 1 MB)
+//       instead of views.
 #include "app/main_dialog.h"
 #include "app/startup.h"
 #include "app/viewer_state.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
 #include "search/incremental_search.h"
+#include "search/search_buffer.h"
 #include "search/search_dialog.h"
 #include "view/load_page.h"
 
@@ -99,7 +103,7 @@ uint64_t SelectedOffset(void)
 }
 
 int RunDialog(const char *path, const char *text, unsigned budget, double seconds,
-              uint64_t byteLimit)
+              uint64_t byteLimit, uint32_t bufferBytes)
 {
     HINSTANCE instance = GetModuleHandleA(NULL);
     viewer.instance = instance;
@@ -118,6 +122,7 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
         return 2;
     }
     searchTickBudgetMs = budget;
+    searchBufferBytes = bufferBytes;
     memset(viewer.searchInput, 0, sizeof viewer.searchInput);
     OpenSearchDialog(main);
     HWND search = viewer.searchDialog;
@@ -161,7 +166,40 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
     return 0;
 }
 
-// --- the bare loop -----------------------------------------------------------
+// --- the bare loops ----------------------------------------------------------
+
+// The first TEXT in bytes[0 .. count) with the C runtime's memchr + memcmp;
+// matches across a boundary are left out: the baselines only need the cost
+// of getting and scanning the bytes.
+const unsigned char *FindBare(const unsigned char *bytes, DWORD count, const char *text,
+                              size_t length)
+{
+    if (count < length) {
+        return NULL;
+    }
+    const unsigned char *next = bytes;
+    const unsigned char *last = bytes + count - length;
+    while (next <= last) {
+        const unsigned char *first =
+            (const unsigned char *)memchr(next, text[0], (size_t)(last - next) + 1);
+        if (first == NULL) {
+            return NULL;
+        }
+        if (memcmp(first + 1, text + 1, length - 1) == 0) {
+            return first;
+        }
+        next = first + 1;
+    }
+    return NULL;
+}
+
+void PrintBare(LONGLONG start, int found, uint64_t hit, uint64_t size)
+{
+    LONGLONG spent = Now() - start;
+    uint64_t bytes = found ? hit : size;
+    printf("bytes=%llu seconds=%.3f mbps=%.1f found=%d\n", (unsigned long long)bytes,
+           Seconds(spent), (double)bytes / 1048576.0 / Seconds(spent), found);
+}
 
 int RunBare(const char *path, const char *text, DWORD viewBytes)
 {
@@ -191,38 +229,67 @@ int RunBare(const char *path, const char *text, DWORD viewBytes)
             fprintf(stderr, "MapViewOfFile failed at %llu\n", (unsigned long long)offset);
             return 2;
         }
-        // Matches across a boundary are left out: the baseline only needs
-        // the cost of mapping and scanning.
-        const unsigned char *next = view;
-        const unsigned char *last = view + bytes - length;
-        while (bytes >= length && next <= last) {
-            const unsigned char *first =
-                (const unsigned char *)memchr(next, text[0], (size_t)(last - next) + 1);
-            if (first == NULL) {
-                break;
-            }
-            if (memcmp(first + 1, text + 1, length - 1) == 0) {
-                hit = offset + (uint64_t)(first - view);
-                found = 1;
-                break;
-            }
-            next = first + 1;
+        const unsigned char *first = FindBare(view, bytes, text, length);
+        if (first != NULL) {
+            hit = offset + (uint64_t)(first - view);
+            found = 1;
         }
         UnmapViewOfFile(view);
     }
-    LONGLONG spent = Now() - start;
-    uint64_t bytes = found ? hit : size;
-    printf("bytes=%llu seconds=%.3f mbps=%.1f found=%d\n", (unsigned long long)bytes,
-           Seconds(spent), (double)bytes / 1048576.0 / Seconds(spent), found);
+    PrintBare(start, found, hit, size);
     CloseHandle(mapping);
+    CloseHandle(file);
+    return 0;
+}
+
+int RunRead(const char *path, const char *text, DWORD bufferBytes)
+{
+    size_t length = strlen(text);
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        fprintf(stderr, "cannot open %s\n", path);
+        return 2;
+    }
+    DWORD high = 0;
+    DWORD low = GetFileSize(file, &high);
+    uint64_t size = ((uint64_t)high << 32) | low;
+    unsigned char *buffer = (unsigned char *)VirtualAlloc(NULL, bufferBytes,
+                                                          MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (buffer == NULL) {
+        fprintf(stderr, "no buffer\n");
+        return 2;
+    }
+    LONGLONG start = Now();
+    uint64_t hit = 0;
+    int found = 0;
+    for (uint64_t offset = 0; offset < size && !found; offset += bufferBytes) {
+        OVERLAPPED at;
+        ZeroMemory(&at, sizeof at);
+        at.Offset = (DWORD)offset;
+        at.OffsetHigh = (DWORD)(offset >> 32);
+        DWORD bytes = 0;
+        if (!ReadFile(file, buffer, bufferBytes, &bytes, &at) || bytes == 0) {
+            fprintf(stderr, "ReadFile failed at %llu\n", (unsigned long long)offset);
+            return 2;
+        }
+        const unsigned char *first = FindBare(buffer, bytes, text, length);
+        if (first != NULL) {
+            hit = offset + (uint64_t)(first - buffer);
+            found = 1;
+        }
+    }
+    PrintBare(start, found, hit, size);
+    VirtualFree(buffer, 0, MEM_RELEASE);
     CloseHandle(file);
     return 0;
 }
 
 int Usage(void)
 {
-    fprintf(stderr, "usage: korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES]]\n"
-                    "       korvex_search_bench bare PATH TEXT [VIEW_BYTES]\n");
+    fprintf(stderr, "usage: korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES [BUFFER]]]\n"
+                    "       korvex_search_bench bare PATH TEXT [VIEW_BYTES]\n"
+                    "       korvex_search_bench read PATH TEXT [BUFFER_BYTES]\n");
     return 2;
 }
 
@@ -234,11 +301,18 @@ int main(int argc, char **argv)
     if (argc >= 5 && strcmp(argv[1], "dialog") == 0) {
         double seconds = argc >= 6 ? atof(argv[5]) : 600.0;
         uint64_t byteLimit = argc >= 7 ? strtoull(argv[6], NULL, 10) : UINT64_MAX;
-        return RunDialog(argv[2], argv[3], (unsigned)atoi(argv[4]), seconds, byteLimit);
+        uint32_t bufferBytes = argc >= 8 ? (uint32_t)strtoul(argv[7], NULL, 10)
+                                         : SEARCH_BUFFER_BYTES;
+        return RunDialog(argv[2], argv[3], (unsigned)atoi(argv[4]), seconds, byteLimit,
+                         bufferBytes);
     }
     if ((argc == 4 || argc == 5) && strcmp(argv[1], "bare") == 0) {
         DWORD viewBytes = argc == 5 ? (DWORD)strtoul(argv[4], NULL, 10) : 65536;
         return RunBare(argv[2], argv[3], viewBytes);
+    }
+    if ((argc == 4 || argc == 5) && strcmp(argv[1], "read") == 0) {
+        DWORD bufferBytes = argc == 5 ? (DWORD)strtoul(argv[4], NULL, 10) : SEARCH_BUFFER_BYTES;
+        return RunRead(argv[2], argv[3], bufferBytes);
     }
     return Usage();
 }

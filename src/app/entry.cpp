@@ -1,4 +1,7 @@
-// The program's entry: the command line and the show command are not used.
+// The program's entry. The file to open is taken from the whole command line,
+// where the one tested parser also skips the program's own name; commandLine
+// is the C runtime's own cut of it. The show command is not used: the main
+// dialog shows itself, centred.
 #include "app/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
@@ -6,5 +9,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)previous;
     (void)commandLine;
     (void)showCommand;
-    return KorvexMain(instance);
+    return KorvexMain(instance, GetCommandLineA());
 }

@@ -11,6 +11,7 @@
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
+#include "search/search_buffer.h"
 #include "search/search_dialog.h"
 #include "view/caret_status.h"
 #include "view/column_keys.h"
@@ -68,6 +69,7 @@ static void InitMainDialog(HWND dialog)
 void RunExitSequence(HWND dialog)
 {
     CloseMappedFile(dialog);
+    FreeSearchBuffer();
     DeleteColumnFonts();
     RemoveKeyFilter(dialog);
     DestroyWindow(dialog);

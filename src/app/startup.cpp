@@ -3,6 +3,7 @@
 #include "app/main_dialog.h"
 #include "app/session_end.h"
 #include "app/viewer_state.h"
+#include "file/choose_file.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -15,8 +16,6 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_CREATE:
         InitCommonControls();
-        return 0;
-    case WM_SIZE:
         return 0;
     case WM_CLOSE:
         DestroyWindow(window);
@@ -67,7 +66,7 @@ HWND CreateMainDialog(HINSTANCE instance, HWND frame)
     return CreateDialogParamA(instance, "IDD_MAIN", frame, MainDialogProc, 0);
 }
 
-int KorvexMain(HINSTANCE instance)
+int KorvexMain(HINSTANCE instance, const char *commandLine)
 {
     viewer.searchDialog = NULL;
     if (!RegisterFrameClass(instance)) {
@@ -80,10 +79,13 @@ int KorvexMain(HINSTANCE instance)
     }
     // Without the main dialog nothing could ever end the loop: the process
     // would live on invisibly.
-    if (CreateMainDialog(instance, frame) == NULL) {
+    HWND dialog = CreateMainDialog(instance, frame);
+    if (dialog == NULL) {
         DestroyWindow(frame);
         return 0;
     }
+    // The dialog is shown by now, so its messages have an owner on screen.
+    OpenCommandLineFile(dialog, commandLine);
 
     MSG message;
     message.wParam = 0;

@@ -1,5 +1,5 @@
 // Start-up of the program: the frame window class, the hidden frame window,
-// the main dialog and the message loop.
+// the main dialog, the file named on the command line and the message loop.
 #ifndef KORVEX_STARTUP_H
 #define KORVEX_STARTUP_H
 
@@ -14,7 +14,8 @@ int RegisterFrameClass(HINSTANCE instance);
 HWND CreateFrameWindow(HINSTANCE instance);
 HWND CreateMainDialog(HINSTANCE instance, HWND frame);
 
-// The whole program: returns the process's exit code.
-int KorvexMain(HINSTANCE instance);
+// The whole program, given the process's command line (its own name
+// first): returns the process's exit code.
+int KorvexMain(HINSTANCE instance, const char *commandLine);
 
 #endif

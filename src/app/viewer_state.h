@@ -45,6 +45,9 @@ struct ViewerState {
     // moved topLine but did not render: the hex text may only be stored
     // into the page it was rendered from.
     unsigned char pageRendered;
+    // Counts the stores into the file: a copy of its bytes read before the
+    // count changed may be stale.
+    uint32_t storeCount;
 
     // 0 none, 1 the hex column, 2 the character column (the key filter's switch).
     unsigned char editFocus;
@@ -74,9 +77,6 @@ struct ViewerState {
     uint64_t searchPos;
     uint32_t carryCount;
     unsigned char carry[PATTERN_CAPACITY];
-    unsigned char *searchViewBase;  // null when no search view is mapped
-    uint64_t searchViewOffset;
-    uint32_t searchViewBytes;
 };
 
 extern ViewerState viewer;

@@ -42,6 +42,7 @@ void WriteBack(HWND dialog, uint64_t line)
         return;
     }
     // A fault part-way leaves the bytes before it stored and the rest not.
+    viewer.storeCount++;
     PageStore store = {dialog, line};
     GuardViewAccess(dialog, StoreShownPage, &store);
 }

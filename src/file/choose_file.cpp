@@ -1,5 +1,8 @@
 #include "file/choose_file.h"
 
+#include "app/messages.h"
+#include "app/show_message.h"
+#include "file/command_line.h"
 #include "file/mapped_file.h"
 
 #include <commdlg.h>
@@ -24,7 +27,10 @@ int ChooseFile(HWND owner, char *path)
 
 void OpenDroppedFile(HWND dialog, HDROP drop)
 {
-    if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) != 0) {
+    // A path too long for the buffer would be cut to one that may name
+    // another file: it is passed over like one whose attributes cannot be read.
+    if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) != 0 &&
+        DragQueryFileA(drop, 0, NULL, 0) < PATH_CAPACITY) {
         char path[PATH_CAPACITY];
         DragQueryFileA(drop, 0, path, PATH_CAPACITY);
         DWORD attributes = GetFileAttributesA(path);
@@ -34,4 +40,26 @@ void OpenDroppedFile(HWND dialog, HDROP drop)
         }
     }
     DragFinish(drop);
+}
+
+static int IsFolder(const char *path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void OpenCommandLineFile(HWND dialog, const char *commandLine)
+{
+    char path[PATH_CAPACITY];
+    int argument = FirstArgument(commandLine, path, PATH_CAPACITY);
+    if (argument == ARGUMENT_NONE) {
+        return;
+    }
+    // Unlike a dropped folder, a folder named here is reported: the user
+    // asked for it by name.
+    if (argument == ARGUMENT_TOO_LONG || IsFolder(path)) {
+        ShowMessage(dialog, MSG_CANNOT_OPEN);
+        return;
+    }
+    OpenMappedFile(dialog, path);
 }

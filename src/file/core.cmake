@@ -1,4 +1,5 @@
 list(APPEND KORVEX_CORE_SOURCES
     src/file/file_geometry.cpp
     src/file/window_math.cpp
+    src/file/command_line.cpp
 )

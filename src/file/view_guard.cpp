@@ -4,7 +4,6 @@
 #include "app/show_message.h"
 #include "app/viewer_state.h"
 #include "file/mapped_file.h"
-#include "search/search_view.h"
 
 #include <stdint.h>
 
@@ -29,11 +28,10 @@ static int InsideRange(uintptr_t address, const unsigned char *base, uint32_t by
     return base != NULL && address >= (uintptr_t)base && address - (uintptr_t)base < bytes;
 }
 
-// The page's view covers at most one window; the search's view its own length.
-static int InsideProgramView(uintptr_t address)
+// The page's view covers at most one window.
+static int InsidePageView(uintptr_t address)
 {
-    return InsideRange(address, viewer.viewBase, viewer.windowSize) ||
-           InsideRange(address, viewer.searchViewBase, viewer.searchViewBytes);
+    return InsideRange(address, viewer.viewBase, viewer.windowSize);
 }
 
 // Entered in place of the faulting instruction, on the faulting stack, once
@@ -59,7 +57,7 @@ static LONG CALLBACK OnViewFault(EXCEPTION_POINTERS *pointers)
         record->ExceptionCode != EXCEPTION_IN_PAGE_ERROR) {
         return EXCEPTION_CONTINUE_SEARCH;
     }
-    if (record->NumberParameters < 2 || !InsideProgramView(record->ExceptionInformation[1])) {
+    if (record->NumberParameters < 2 || !InsidePageView(record->ExceptionInformation[1])) {
         return EXCEPTION_CONTINUE_SEARCH;
     }
     guard->faultAddress = record->ExceptionInformation[1];
@@ -77,16 +75,6 @@ static LONG CALLBACK OnViewFault(EXCEPTION_POINTERS *pointers)
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
-// A faulting view may hold pages the file can no longer back: drop it, so
-// the next access maps the window again.
-static void ReleaseFaultingView(uintptr_t address)
-{
-    if (InsideRange(address, viewer.viewBase, viewer.windowSize)) {
-        ReleasePageView();
-    } else if (InsideRange(address, viewer.searchViewBase, viewer.searchViewBytes)) {
-        ReleaseSearchView();
-    }
-}
 
 int GuardViewAccess(HWND owner, void (*access)(void *), void *argument)
 {
@@ -103,7 +91,11 @@ int GuardViewAccess(HWND owner, void (*access)(void *), void *argument)
         return 1;
     }
     innermostGuard = guard.outer;
-    ReleaseFaultingView(guard.faultAddress);
+    // The view may hold pages the file can no longer back: drop it, so the
+    // next access maps the window again.
+    if (InsidePageView(guard.faultAddress)) {
+        ReleasePageView();
+    }
     ShowMessage(owner, MSG_FILE_ACCESS_FAILED);
     return 0;
 }

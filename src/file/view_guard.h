@@ -1,4 +1,4 @@
-// Reading and writing mapped views without dying when the file cannot
+// Reading and writing the page's mapped view without dying when the file cannot
 // deliver a page: a full disk under a hole of a sparse file, a medium or
 // share that went away, a file shrunk behind the program's back. Such a
 // fault becomes one message and a 0 result instead of a crash.
@@ -8,8 +8,8 @@
 #include <windows.h>
 
 // Runs access(argument). 1 when it ran to its end; 0 when it faulted inside
-// one of the program's views (the page's or the search's): the faulting view
-// is then unmapped so that the next access maps afresh, and
+// the page's view: the view is then unmapped so that the next access maps
+// afresh, and
 // "ﾌｧｲﾙの読み書きに失敗しました。" has been shown, owned by owner. Whatever
 // access did before the fault stays done. Faults anywhere else are left to
 // the system as before. Guards nest, so a modal loop inside access may run

@@ -4,12 +4,11 @@
 #include "app/messages.h"
 #include "app/show_message.h"
 #include "app/viewer_state.h"
-#include "file/view_guard.h"
 #include "res/resource.h"
 #include "search/search_pattern.h"
 #include "search/search_progress.h"
 #include "search/search_scan.h"
-#include "search/search_view.h"
+#include "search/search_buffer.h"
 #include "view/caret_status.h"
 #include "view/dump_page.h"
 #include "view/load_page.h"
@@ -41,8 +40,8 @@ void StartSearch(HWND dialog)
         viewer.searchHexMode = 0;
         viewer.patternLength = StringSearchPattern(viewer.searchInput, viewer.pattern);
     }
-    // A search that replaces another begins with no view of its own.
-    ReleaseSearchView();
+    // A search that replaces another reads afresh.
+    ForgetSearchBuffer();
     viewer.searchColumn = CaretByteIndex();
     viewer.searchLine = viewer.topLine;
     viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
@@ -63,25 +62,6 @@ static void ShowHit(uint64_t hit)
     ShowCaretOffset();
 }
 
-// One window of the search view scanned: where it lies in the view, and
-// what the scan found.
-struct ViewScan {
-    WindowSpan span;
-    int found;
-    uint64_t hit;
-};
-
-// Every read of the search view happens in here: the window holding
-// searchLine's first byte, from searchColumn on, with the carry.
-static void ScanSearchView(void *argument)
-{
-    ViewScan *scan = (ViewScan *)argument;
-    scan->found = ScanSearchStep(viewer.pattern, viewer.patternLength, viewer.carry,
-                                 &viewer.carryCount,
-                                 viewer.searchViewBase + scan->span.offsetInWindow,
-                                 scan->span.bytesAfter, &viewer.searchLine, &viewer.searchColumn,
-                                 &viewer.searchPos, &scan->hit);
-}
 
 int SearchStep(HWND dialog)
 {
@@ -96,27 +76,26 @@ int SearchStep(HWND dialog)
         NormaliseSearchStart(&viewer.searchLine, &viewer.searchColumn, viewer.windowSize,
                              viewer.fileSize);
     }
-    ViewScan scan;
-    if (!MapSearchView(&scan.span)) {
+    WindowSpan span;
+    if (!ReadSearchBuffer(&span)) {
         // No tick may come while the message is up.
         KillTimer(dialog, SEARCH_TIMER_ID);
-        ShowMessage(dialog, MSG_VIEW_FAILED);
-        // The rest of the file was not searched: no "not found" follows.
-        StopSearch(dialog);
-        return 0;
-    }
-    if (!GuardViewAccess(dialog, ScanSearchView, &scan)) {
-        // The fault is reported; the search ends where it stands, so nothing
-        // more is read from a file that cannot deliver, and no "not found"
-        // follows.
+        ShowMessage(dialog, MSG_FILE_ACCESS_FAILED);
+        // The search ends where it stands, so nothing more is read from a
+        // file that cannot deliver, and no "not found" follows.
         AbandonSearch();
         return 0;
     }
-    if (scan.found) {
+    // The window holding searchLine's first byte, from searchColumn on, with
+    // the carry.
+    uint64_t hit = 0;
+    if (ScanSearchStep(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
+                       SearchBufferBytes() + span.offsetInWindow, span.bytesAfter,
+                       &viewer.searchLine, &viewer.searchColumn, &viewer.searchPos, &hit)) {
         KillTimer(dialog, SEARCH_TIMER_ID);
         viewer.searchActive = 0;
-        ReleaseSearchView();
-        ShowHit(scan.hit);
+        ForgetSearchBuffer();
+        ShowHit(hit);
         return 0;
     }
     // The timer armed at the start repeats by itself; arming it again here
@@ -128,7 +107,7 @@ int SearchStep(HWND dialog)
 void StopSearch(HWND dialog)
 {
     KillTimer(dialog, SEARCH_TIMER_ID);
-    ReleaseSearchView();
+    ForgetSearchBuffer();
     // A stop with nothing started leaves the page where the user has it.
     if (viewer.searchActive) {
         viewer.searchActive = 0;
@@ -167,7 +146,7 @@ void AbandonSearch(void)
         viewer.searchRunning = 0;
         StopSearch(viewer.searchDialog);
     }
-    ReleaseSearchView();
+    ForgetSearchBuffer();
 }
 
 int RunSearchTick(HWND dialog)

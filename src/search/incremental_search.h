@@ -1,5 +1,5 @@
 // The forward search: started from the hex column's caret, it scans the file
-// one window per step through its own search view, steps on the search
+// one window per step, read into its own search buffer, steps on the search
 // dialog's timer, so the program never stops answering, and ends at a hit, at
 // the end of the file, when stopped, or when the file cannot be read.
 #ifndef KORVEX_INCREMENTAL_SEARCH_H
@@ -27,15 +27,14 @@ uint32_t CaretByteIndex(void);
 // Reads the box and the mode, sets the pattern and the start, arms the timer.
 void StartSearch(HWND dialog);
 // Scans one window: 1 to go on (the timer keeps ticking), 0 when finished:
-// a hit, the end of the file (reported), or a view that could not be mapped
-// or read (reported as such, and not as "not found").
+// a hit, the end of the file (reported), or a window that could not be read
+// (reported as such, and not as "not found"; the page stays).
 int SearchStep(HWND dialog);
-// Ends a started search, releases its view, shows the page it had reached
-// and gives the dialog back its caption.
+// Ends a started search, shows the page it had reached and gives the dialog
+// back its caption.
 void StopSearch(HWND dialog);
 // Ends a running search where it stands, leaving the page alone, for when
 // its file is closed: its dialog stays open and idle, ready to start again.
-// Releases the search view in any case.
 void AbandonSearch(void);
 
 // One tick: steps while they go on and the budget lasts, then the progress

@@ -166,24 +166,24 @@ int ScanSearchStep(const unsigned char *pattern, uint32_t patternLength,
     return 0;
 }
 
-int LocateInSearchView(uint64_t line, uint32_t windowSize, uint64_t fileSize,
-                       uint64_t viewOffset, uint32_t viewBytes, WindowSpan *span,
-                       uint64_t *windowOffset)
+int LocateInSearchBuffer(uint64_t line, uint32_t windowSize, uint64_t fileSize,
+                         uint64_t bufferOffset, uint32_t heldBytes, WindowSpan *span,
+                         uint64_t *windowOffset)
 {
     WindowSpan located;
     *windowOffset = LocateWindow(line, windowSize, fileSize, &located);
-    if (viewBytes == 0 || *windowOffset < viewOffset ||
-        *windowOffset - viewOffset + located.windowBytes > viewBytes)
+    if (heldBytes == 0 || *windowOffset < bufferOffset ||
+        *windowOffset - bufferOffset + located.windowBytes > heldBytes)
         return 0;
-    uint32_t windowStart = (uint32_t)(*windowOffset - viewOffset);
+    uint32_t windowStart = (uint32_t)(*windowOffset - bufferOffset);
     span->offsetInWindow = windowStart + located.offsetInWindow;
     span->windowBytes = located.windowBytes;
     span->bytesAfter = located.bytesAfter;
     return 1;
 }
 
-uint32_t SearchViewLength(uint64_t offset, uint32_t windows, uint32_t windowSize,
-                          uint64_t fileSize)
+uint32_t SearchBufferLength(uint64_t offset, uint32_t windows, uint32_t windowSize,
+                            uint64_t fileSize)
 {
     uint64_t wanted = (uint64_t)windows * windowSize;
     uint64_t remaining = fileSize - offset;

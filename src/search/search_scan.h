@@ -1,5 +1,5 @@
-// The forward search over the file, one window at a time, read through a
-// search view that holds one or more consecutive windows. A match that
+// The forward search over the file, one window at a time, read into a
+// search buffer that holds one or more consecutive windows. A match that
 // begins in one window and ends in a later one is found through the carry:
 // the bytes from the first start position a window could not decide to its
 // end, held until the next window is scanned.
@@ -41,20 +41,20 @@ int ScanSearchStep(const unsigned char *pattern, uint32_t patternLength,
                    uint64_t *searchLine, uint32_t *searchColumn, uint64_t *searchPos,
                    uint64_t *hit);
 
-// Where the window holding line's first byte lies in a search view mapped at
-// viewOffset (a window's offset) with viewBytes bytes (0: none mapped). 1
-// when the view holds that whole window: span then counts from the view's
-// first byte (offsetInWindow: the line's first byte; bytesAfter: from there
-// to the window's end). 0 when another view is needed, *windowOffset being
-// where it must begin.
-int LocateInSearchView(uint64_t line, uint32_t windowSize, uint64_t fileSize,
-                       uint64_t viewOffset, uint32_t viewBytes, WindowSpan *span,
-                       uint64_t *windowOffset);
+// Where the window holding line's first byte lies in a search buffer that
+// holds heldBytes bytes of the file from bufferOffset (a window's offset; 0
+// bytes: it holds nothing). 1 when the buffer holds that whole window: span
+// then counts from the buffer's first byte (offsetInWindow: the line's first
+// byte; bytesAfter: from there to the window's end). 0 when another read is
+// needed, *windowOffset being where it must begin.
+int LocateInSearchBuffer(uint64_t line, uint32_t windowSize, uint64_t fileSize,
+                         uint64_t bufferOffset, uint32_t heldBytes, WindowSpan *span,
+                         uint64_t *windowOffset);
 
-// The bytes of a search view of `windows` windows at offset: never past the
-// end of the file.
-uint32_t SearchViewLength(uint64_t offset, uint32_t windows, uint32_t windowSize,
-                          uint64_t fileSize);
+// The bytes of a read of `windows` windows at offset: never past the end of
+// the file.
+uint32_t SearchBufferLength(uint64_t offset, uint32_t windows, uint32_t windowSize,
+                            uint64_t fileSize);
 
 // Moves a search start (line, column: the caret's byte counted from line's
 // first byte, up to a page) to the first line of the window that holds the

@@ -42,10 +42,15 @@ cp932_hex() {
         | tr -s ' \n' '  ' | sed 's/^ *//; s/ *$//' | tr 'a-f' 'A-F'
 }
 
-# Starts Korvex in the background and waits for its main dialog.
+# Starts Korvex in the background with the arguments given, if any, and
+# waits for its main dialog. Wine passes each argument on as one word of the
+# program's command line, quoted when it holds a blank, converted from UTF-8
+# to code page 932 under the Japanese locale: a Windows path such as
+# "Z:\tmp\ソ表 データ 1.bin" (from winepath -w) arrives as the program's
+# CP932 bytes, trail bytes 0x5C included.
 korvex_start() {
     [ -f "$E2E_KORVEX" ] || e2e_fail "$E2E_KORVEX is not built"
-    wine "$E2E_KORVEX" >"$E2E_TMP/korvex.log" 2>&1 &
+    wine "$E2E_KORVEX" "$@" >"$E2E_TMP/korvex.log" 2>&1 &
     KORVEX_PID=$!
     drive -t 30000 wait >/dev/null || e2e_fail "the main dialog did not appear"
 }
@@ -81,6 +86,53 @@ expect_drive() {
     [ "$actual" = "$expected" ] || e2e_fail "korvex_drive $*: expected \"$expected\", got \"$actual\""
 }
 
+# The Windows path of a Linux FILE, as Wine shows it to programs.
+e2e_windows_path() {
+    local windows_path
+    windows_path="$(winepath -w "$1" 2>/dev/null | tr -d '\r')"
+    [ -n "$windows_path" ] || e2e_fail "no Windows path for $1"
+    echo "$windows_path"
+}
+
+# Writes FILE of SIZE bytes 0, 1, ... 255, 0, 1, ...
+e2e_pattern_file() {
+    local file="$1" size="$2" block n
+    # Each byte as the four characters \xHH, for printf's %b.
+    block="$(printf '\\x%02X' {0..255})"
+    for ((n = 0; n < size; n += 256)); do
+        if ((size - n >= 256)); then
+            printf '%b' "$block"
+        else
+            printf '%b' "${block:0:(size - n) * 4}"
+        fi
+    done >"$file"
+    [ "$(stat -c %s "$file")" -eq "$size" ] || e2e_fail "cannot write $file"
+}
+
+# The texts the hex and character columns show for the first COUNT bytes of
+# such a file: "XX " per byte; one character per byte, 16 a line.
+e2e_pattern_hex() {
+    local i
+    for ((i = 0; i < $1; i++)); do
+        printf '%02X ' $((i % 256))
+    done
+}
+
+e2e_pattern_chars() {
+    local i b
+    for ((i = 0; i < $1; i++)); do
+        if ((i > 0 && i % 16 == 0)); then
+            printf '\r\n'
+        fi
+        b=$((i % 256))
+        if ((b >= 0x20 && b <= 0x7F)); then
+            printf '%b' "\\x$(printf '%02X' "$b")"
+        else
+            printf '.'
+        fi
+    done
+}
+
 # Gives the jump box the focus: while a dump column was the last focused
 # control (the hex column is, at start-up), the key filter takes the menu's
 # keys and Enter.
@@ -93,9 +145,8 @@ e2e_focus_jump_box() {
 
 # Opens FILE through the menu and the real open-file dialog, from the jump box.
 e2e_open_file() {
-    local file="$1" windows_path
-    windows_path="$(winepath -w "$file" 2>/dev/null | tr -d '\r')"
-    [ -n "$windows_path" ] || e2e_fail "no Windows path for $file"
+    local windows_path
+    windows_path="$(e2e_windows_path "$1")"
     e2e_focus_jump_box
     drive keys alt+f o || e2e_fail "cannot send Alt+F, O"
     # The open-file dialog's file-name box is control 0x47C.

@@ -44,14 +44,14 @@ int SearchThroughViews(const Bytes &file, uint32_t windowSize, uint32_t viewWind
             NormaliseSearchStart(&line, &column, windowSize, file.size());
         WindowSpan span;
         uint64_t windowOffset = 0;
-        if (!LocateInSearchView(line, windowSize, file.size(), viewOffset, viewBytes, &span,
-                                &windowOffset)) {
+        if (!LocateInSearchBuffer(line, windowSize, file.size(), viewOffset, viewBytes, &span,
+                                  &windowOffset)) {
             viewOffset = windowOffset;
-            viewBytes = SearchViewLength(windowOffset, viewWindows, windowSize, file.size());
+            viewBytes = SearchBufferLength(windowOffset, viewWindows, windowSize, file.size());
             view = Bytes(file.begin() + (ptrdiff_t)viewOffset,
                          file.begin() + (ptrdiff_t)(viewOffset + viewBytes));
-            if (!LocateInSearchView(line, windowSize, file.size(), viewOffset, viewBytes, &span,
-                                    &windowOffset)) {
+            if (!LocateInSearchBuffer(line, windowSize, file.size(), viewOffset, viewBytes, &span,
+                                      &windowOffset)) {
                 ADD_FAILURE() << "a new view does not hold line " << line;
                 return -1;
             }

@@ -1,15 +1,14 @@
 // The search dialog over real files: the hit's page and selection, the
 // not-found message, F3, the launches, the one dialog, idle stops, the key
 // filter's switch while the dialog is active, the main dialog during a long
-// search, the progress in the caption and a search view that cannot be mapped.
-#include "address_space.h"
+// search (its stores included) and the progress in the caption.
 #include "open_file_fixture.h"
 
 #include "app/messages.h"
 #include "file/mapped_file.h"
 #include "search/incremental_search.h"
 #include "search/search_progress.h"
-#include "search/search_view.h"
+#include "search/search_buffer.h"
 #include "view/load_page.h"
 
 #include <stdio.h>
@@ -163,6 +162,7 @@ struct Search : OpenFileTest {
     void TearDown() override
     {
         searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
+        searchBufferBytes = SEARCH_BUFFER_BYTES;
         OpenFileTest::TearDown();
     }
 
@@ -263,13 +263,15 @@ struct Search : OpenFileTest {
 // --- finding across windows --------------------------------------------------
 
 // Matches cut by a window boundary at every split, strings longer than the
-// 64 bytes a fixed carry would hold, and a partial copy before each real one.
+// 64 bytes a fixed carry would hold, and a partial copy before each real one;
+// with the search's buffer of its usual size and of one window, where every
+// window boundary is also one between two reads.
 TEST_F(Search, MatchSplitByAWindowBoundaryIsFoundAndSelectedWhole)
 {
     const std::string text100 = LongText(100);
     const std::string text130 = LongText(130);
     const std::string text127 = text130.substr(0, 127);
-    const uint64_t VIEW = SEARCH_VIEW_BYTES;
+    const uint64_t BUFFER = SEARCH_BUFFER_BYTES;
     const struct {
         const char *name;
         std::string typed;
@@ -286,25 +288,28 @@ TEST_F(Search, MatchSplitByAWindowBoundaryIsFoundAndSelectedWhole)
          3 * WINDOW + 1000},
         {"long.bin", text130, 0, Bytes(text127), 2 * WINDOW - 126, 3 * WINDOW - 126,
          3 * WINDOW + 1000},
-        // The last window of one search view and the first of the next.
-        {"views.bin", "C1 C2 C3 C4 C5", 1, {0xC1, 0xC2, 0xC3, 0xC4, 0xC5}, VIEW - 3,
-         VIEW - 2, VIEW + WINDOW + 1000},
+        // The last window of one read and the first of the next.
+        {"reads.bin", "C1 C2 C3 C4 C5", 1, {0xC1, 0xC2, 0xC3, 0xC4, 0xC5}, BUFFER - 3,
+         BUFFER - 2, BUFFER + WINDOW + 1000},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<unsigned char> bytes = FilledBytes((size_t)c.size);
-        std::vector<unsigned char> decoy = c.match;
-        ASSERT_FALSE(decoy.empty());
-        decoy[decoy.size() - 1] ^= 0x20;
-        Put(bytes, c.decoy, decoy);
-        Put(bytes, c.hit, c.match);
-        OpenBytes(c.name, bytes);
-        PlaceCaret(0, 0, 0);
-        SearchFor(c.typed, c.hex);
-        ExpectHit(c.hit, c.match);
-        EXPECT_EQ(viewer.patternLength, c.match.size());
-        EXPECT_EQ(std::string(viewer.searchInput), c.typed.substr(0, 127));
-        StartMessageBoxCapture();
+    for (uint32_t bufferBytes : {SEARCH_BUFFER_BYTES, (uint32_t)WINDOW}) {
+        searchBufferBytes = bufferBytes;
+        for (const auto &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + ", buffer " + std::to_string(bufferBytes));
+            std::vector<unsigned char> bytes = FilledBytes((size_t)c.size);
+            std::vector<unsigned char> decoy = c.match;
+            ASSERT_FALSE(decoy.empty());
+            decoy[decoy.size() - 1] ^= 0x20;
+            Put(bytes, c.decoy, decoy);
+            Put(bytes, c.hit, c.match);
+            OpenBytes(c.name, bytes);
+            PlaceCaret(0, 0, 0);
+            SearchFor(c.typed, c.hex);
+            ExpectHit(c.hit, c.match);
+            EXPECT_EQ(viewer.patternLength, c.match.size());
+            EXPECT_EQ(std::string(viewer.searchInput), c.typed.substr(0, 127));
+            StartMessageBoxCapture();
+        }
     }
 }
 
@@ -617,7 +622,6 @@ TEST_F(LongSearch, DialogOpenedByF3RunsAtOnceAndOnePressStopsIt)
     EXPECT_EQ(viewer.topLine, viewer.searchLine);
     EXPECT_EQ(viewer.topLine % (WINDOW / 16), 0u);
     EXPECT_EQ(viewer.searchPos, viewer.topLine * 16);
-    EXPECT_TRUE(viewer.searchViewBase == NULL);
     uint64_t reached = viewer.searchLine;
     PumpLoop(100);
     EXPECT_EQ(viewer.searchLine, reached);
@@ -679,7 +683,6 @@ TEST_F(LongSearch, OpeningAnotherFileEndsTheRunningSearch)
 
     PumpLoop(100);
     EXPECT_EQ(viewer.searchActive, 0);
-    EXPECT_TRUE(viewer.searchViewBase == NULL);
     EXPECT_TRUE(SearchDialogShown());
     EXPECT_EQ(ButtonText(), "検索開始");
     EXPECT_EQ(WindowText(SearchDialog()), "単語検索");
@@ -883,7 +886,8 @@ TEST_F(Search, IdleStopsLeaveThePageAlone)
 
 // 256 MB of holes with the match across the last window boundary: the page
 // moves between ticks (which maps other windows), and the search still
-// finds the match.
+// finds the match; then bytes typed into a page ahead of the search, in
+// bytes it has already read, are stored by a page move and found there.
 struct ResponsiveSearch : Search {};
 
 int SearchUnderway(void)
@@ -929,65 +933,35 @@ TEST_F(ResponsiveSearch, MainDialogMovesThePageWhileTheSearchRuns)
     ExpectHit(hit, match);
 }
 
-// --- a search view that cannot be mapped -------------------------------------
-
-uint32_t largestSearchView;
-
-int SearchDialogGoneNotingTheView(void)
+TEST_F(ResponsiveSearch, BytesStoredAheadOfTheSearchAreFound)
 {
-    if (viewer.searchViewBase != NULL && viewer.searchViewBytes > largestSearchView) {
-        largestSearchView = viewer.searchViewBytes;
-    }
-    return SearchDialogGone();
-}
-
-// No room at all: the failure is reported, and only it (the file was not
-// searched, so nothing was "not found"). Room for four windows: the search
-// maps smaller views and finds a match that straddles two of them. With the
-// room back, it maps whole views again.
-TEST_F(Search, SearchViewThatCannotBeMappedIsReportedAndSmallerViewsServe)
-{
-    const std::vector<unsigned char> match = {0xE5, 0xE6, 0xE7};
-    std::vector<unsigned char> bytes = FilledBytes(6 * WINDOW);
-    Put(bytes, 4 * WINDOW - 1, match);
-    OpenBytes("no-room.bin", bytes);
-    // One window a tick, so that every view shows between ticks.
+    const uint64_t size = 256ull << 20;
+    const std::vector<unsigned char> match = {0x5A, 0x4B, 0x3C, 0x2D};
+    std::vector<unsigned char> tail(100, 0);
+    Put(tail, 0, match);
+    OpenSparse("typed.bin", size, tail);
+    // Reads of 256 windows from the first: the search is still in the
+    // first read while the match is typed into its window 200.
+    searchBufferBytes = 256 * WINDOW;
     searchTickBudgetMs = 0;
-
+    SendDlgItemMessageA(dialog, IDC_READONLY, BM_SETCHECK, BST_UNCHECKED, 0);
     PlaceCaret(0, 0, 0);
     ASSERT_TRUE(LaunchFromMenu() != NULL);
-    FillIn("E5 E6 E7", 1);
-    {
-        ReservedAddressSpace space;
-        space.ReleaseAtNextWindow();
-        space.ReserveAll();
-        ClickStartButton();
-        ASSERT_TRUE(RunToEnd());
-    }
-    EXPECT_ONE_MESSAGE("MapViewOfFileに失敗しました。");
-    EXPECT_EQ(viewer.topLine, 0u);
-    StartMessageBoxCapture();
+    Start("5A 4B 3C 2D", 1);
+    ASSERT_TRUE(PumpLoopUntil(SearchUnderway, 5000));
 
-    ASSERT_TRUE(LaunchFromMenu() != NULL);
-    FillIn("E5 E6 E7", 1);
-    {
-        ReservedAddressSpace space;
-        space.ReserveAllBut(4 * WINDOW);
-        largestSearchView = 0;
-        ClickStartButton();
-        ASSERT_TRUE(PumpLoopUntil(SearchDialogGoneNotingTheView, 20000));
-    }
-    ExpectHit(4 * WINDOW - 1, match);
-    EXPECT_EQ(largestSearchView, 4 * WINDOW);
-    StartMessageBoxCapture();
+    const uint64_t typed = 200 * WINDOW + 16 * 5 + 3;
+    LoadPage(dialog, typed / 16 - 5);
+    BringToFront(dialog);
+    SetFocus(viewer.hexEdit);
+    SendMessageA(viewer.hexEdit, EM_SETSEL, 5 * 48 + 9, 5 * 48 + 9);
+    TypeText("5a4b3c2d");
+    LoadPage(dialog, 0);
+    ASSERT_LT(viewer.searchPos, 200 * WINDOW) << "the search passed the typed bytes";
 
-    PlaceCaret(0, 0, 0);
-    ASSERT_TRUE(LaunchFromMenu() != NULL);
-    largestSearchView = 0;
-    Start("E5 E6 E7", 1);
-    ASSERT_TRUE(PumpLoopUntil(SearchDialogGoneNotingTheView, 20000));
-    ExpectHit(4 * WINDOW - 1, match);
-    EXPECT_EQ(largestSearchView, 6 * WINDOW);
+    searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
+    ASSERT_TRUE(RunToEnd(30000));
+    ExpectHit(typed, match);
 }
 
 }  // namespace

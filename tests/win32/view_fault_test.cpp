@@ -1,7 +1,8 @@
-// Files that fail under a mapped view, for real: a write into a hole of a
+// Files that fail under the program, for real: a write into a hole of a
 // sparse file on a full tmpfs, and reads past the end of a file shrunk by a
-// native program behind the program's back. Each fault is one message; the
-// program goes on and loses nothing that was stored before it.
+// native program behind the program's back (faults in the page's view, a
+// short read in the search). Each failure is one message; the program goes
+// on and loses nothing that was stored before it.
 #include "edit_fixture.h"
 
 #include "app/messages.h"
@@ -119,8 +120,9 @@ TEST_F(ViewFault, ReadsPastTheEndOfAShrunkFileAreOneMessageEach)
     EXPECT_TRUE(viewer.viewBase == NULL);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), firstPage);
 
-    // A search from the first page runs into the missing windows: it stops
-    // there, with no "not found", and the page stays where the user had it.
+    // A search from the first page reads into the missing windows: the read
+    // falls short, the search stops there, with no "not found", and the page
+    // stays where the user had it.
     LoadPage(dialog, 0);
     ExpectFailures(1);
     EXPECT_PAGE_RENDERED(dialog);

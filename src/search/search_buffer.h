@@ -1,0 +1,40 @@
+// The search's own copy of the file: several consecutive windows read with
+// ReadFile into one buffer, apart from the page's view. A copy out of the
+// system's cache costs a fraction of the page faults that scanning a mapped
+// view takes, and a file that cannot deliver makes a failed or short read,
+// not a fault.
+#ifndef KORVEX_SEARCH_BUFFER_H
+#define KORVEX_SEARCH_BUFFER_H
+
+#include <windows.h>
+
+#include "file/window_span.h"
+
+#include <stdint.h>
+
+// The buffer's size, a whole number of windows (one window when a window is
+// larger). Measured under Wine on a 4 GiB file in the page cache: the
+// search went at 256 KB ..., 1 MB ..., 4 MB ....
+#define SEARCH_BUFFER_BYTES (1u << 20)
+// The size in force; tests and the benchmark set it to compare sizes.
+extern uint32_t searchBufferBytes;
+
+// Makes the buffer hold the window of searchLine's first byte: kept when it
+// does and nothing was stored into the file since it was read, otherwise
+// read afresh from that window on. Fills span from the buffer's first byte.
+// 0 when the read failed or delivered less than that whole window (the file
+// shrank behind the program's back): nothing is reported here, and the
+// buffer then holds nothing.
+int ReadSearchBuffer(WindowSpan *span);
+
+// The buffer's bytes, valid after ReadSearchBuffer returned 1.
+const unsigned char *SearchBufferBytes(void);
+
+// Forgets what the buffer holds: every end of a search, so that the next one
+// reads afresh. The memory stays for the next search.
+void ForgetSearchBuffer(void);
+
+// Frees the buffer's memory, at exit.
+void FreeSearchBuffer(void);
+
+#endif
