@@ -13,7 +13,6 @@
 #include "res/resource.h"
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
-#include "view/caret_status.h"
 #include "view/column_keys.h"
 #include "view/column_subclass.h"
 #include "view/goto_dialog.h"
@@ -94,28 +93,12 @@ static void NoteEditFocus(int control)
     }
 }
 
-// After an attempt to open a file: a failed one leaves none open, so there
-// is no offset to go to or to show.
-static void ShowOpenFile(HWND dialog)
-{
-    int open = viewer.fileHandle != INVALID_HANDLE_VALUE;
-    EnableMenuItem(GetMenu(dialog), IDM_GOTO, MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
-    ShowCaretOffset();
-}
-
 static void OnOpenCommand(HWND dialog)
 {
     char path[PATH_CAPACITY];
     if (ChooseFile(dialog, path)) {
         OpenMappedFile(dialog, path);
-        ShowOpenFile(dialog);
     }
-}
-
-static void OnDropFiles(HWND dialog, WPARAM wParam)
-{
-    OpenDroppedFile(dialog, (HDROP)wParam);
-    ShowOpenFile(dialog);
 }
 
 static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
@@ -172,7 +155,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         HandleWheel(wParam);
         return TRUE;
     case WM_DROPFILES:
-        OnDropFiles(dialog, wParam);
+        OpenDroppedFile(dialog, (HDROP)wParam);
         return TRUE;
     case WM_PAINT:
         PaintNothing(dialog);
