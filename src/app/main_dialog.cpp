@@ -13,7 +13,9 @@
 #include "res/resource.h"
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
+#include "view/column_keys.h"
 #include "view/column_subclass.h"
+#include "view/goto_dialog.h"
 #include "view/scroll_handlers.h"
 
 #include <commctrl.h>
@@ -37,6 +39,7 @@ static void InitMainDialog(HWND dialog)
     viewer.lineCount = 1;
     viewer.tailBytes = 0;
     viewer.editFocus = 0;
+    viewer.caretColumn = COLUMN_HEX;
     viewer.scaledScroll = 0;
     viewer.pageRendered = 0;
 
@@ -71,19 +74,30 @@ void RunExitSequence(HWND dialog)
     DestroyWindow(dialog);
 }
 
-// EN_SETFOCUS: which column the key filter serves; the address column never
-// keeps the focus.
+// EN_SETFOCUS: which column the key filter serves, and whose caret the
+// status line follows; the address column never keeps the focus.
 static void NoteEditFocus(int control)
 {
     if (control == IDC_HEX) {
-        viewer.editFocus = 1;
+        viewer.editFocus = COLUMN_HEX;
     } else if (control == IDC_TEXT) {
-        viewer.editFocus = 2;
+        viewer.editFocus = COLUMN_CHAR;
     } else {
         viewer.editFocus = 0;
     }
+    if (viewer.editFocus != 0) {
+        viewer.caretColumn = viewer.editFocus;
+    }
     if (control == IDC_ADDRESS) {
         SetFocus(viewer.hexEdit);
+    }
+}
+
+static void OnOpenCommand(HWND dialog)
+{
+    char path[PATH_CAPACITY];
+    if (ChooseFile(dialog, path)) {
+        OpenMappedFile(dialog, path);
     }
 }
 
@@ -106,19 +120,18 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
     case IDM_EXIT:
         RunExitSequence(dialog);
         return TRUE;
-    case IDM_OPEN: {
-        char path[PATH_CAPACITY];
-        if (ChooseFile(dialog, path)) {
-            OpenMappedFile(dialog, path);
-        }
+    case IDM_OPEN:
+        OnOpenCommand(dialog);
         return TRUE;
-    }
     case IDC_GO:
         HandleJump(dialog);
         return TRUE;
     case IDM_SEARCH:
         memset(viewer.searchInput, 0, sizeof viewer.searchInput);
         OpenSearchDialog(dialog);
+        return TRUE;
+    case IDM_GOTO:
+        HandleGoto(dialog);
         return TRUE;
     case IDM_VERSION:
         DialogBoxParamA(viewer.instance, "IDD_VERSION", dialog, VersionDialogProc, 0);

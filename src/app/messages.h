@@ -13,11 +13,17 @@
 #define MSG_VIEW_FAILED "MapViewOfFileに失敗しました。"
 #define MSG_FILE_ACCESS_FAILED "ﾌｧｲﾙの読み書きに失敗しました。"
 #define MSG_NOT_FOUND "検索文字が見つかりませんでした。"
+#define MSG_BAD_OFFSET "ｱﾄﾞﾚｽが正しくありません。"
 #define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
 #define SEARCH_START_TEXT "検索開始"
 #define SEARCH_STOP_TEXT "検索中止"
 #define SEARCH_CAPTION "単語検索"
 #define SEARCH_PROGRESS_FORMAT "単語検索 (%u%%)"
+// The status line: "ｱﾄﾞﾚｽ 00000000 0001A2B3", and with a selection
+// "ｱﾄﾞﾚｽ 00000000 0001A2B3  選択 12 ﾊﾞｲﾄ".
+#define CARET_OFFSET_LABEL "ｱﾄﾞﾚｽ "
+#define CARET_SELECTION_LABEL "  選択 "
+#define CARET_SELECTION_UNIT " ﾊﾞｲﾄ"
 
 #define FONT_FACE_GOTHIC "ＭＳ ゴシック"
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "view/caret_offset.h"
+
 #include <stdint.h>
 
 #define TEXT_BUFFER_SIZE 5120
@@ -49,6 +51,11 @@ struct ViewerState {
 
     // 0 none, 1 the hex column, 2 the character column (the key filter's switch).
     unsigned char editFocus;
+    // The dump column that last had the focus, whose caret the status line
+    // shows: COLUMN_HEX or COLUMN_CHAR, never none.
+    unsigned char caretColumn;
+    // What IDC_CARET_OFFSET shows, so that it is set only when it changes.
+    char caretOffsetText[CARET_OFFSET_TEXT_SIZE];
 
     char hexText[TEXT_BUFFER_SIZE];
     char hexSnapshot[TEXT_BUFFER_SIZE];

@@ -20,6 +20,7 @@ enum KeyCode {
     KEY_CODE_DIGIT_9 = 0x39,
     KEY_CODE_LETTER_A = 0x41,
     KEY_CODE_LETTER_F = 0x46,
+    KEY_CODE_LETTER_G = 0x47,
     KEY_CODE_KEYPAD_0 = 0x60,
     KEY_CODE_KEYPAD_9 = 0x69,
     KEY_CODE_F3 = 0x72

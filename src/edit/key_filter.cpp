@@ -1,5 +1,7 @@
 #include "edit/key_filter.h"
 
+#include "app/edit_selection.h"
+#include "app/key_state.h"
 #include "app/messages.h"
 #include "app/show_message.h"
 #include "app/viewer_state.h"
@@ -7,17 +9,10 @@
 
 SetHookFunction setKeyboardHook = SetWindowsHookExA;
 
-static unsigned char IsKeyDown(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 static unsigned char HexColumnHasSelection(void)
 {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
-    return start != end;
+    EditSelection selection = ReadEditSelection(viewer.hexEdit);
+    return selection.start != selection.end;
 }
 
 // Runs for every keystroke of the thread: while no dump column is served it

@@ -1,6 +1,7 @@
 #include "edit/key_filter_rule.h"
 
 #include "edit/key_codes.h"
+#include "view/column_keys.h"
 
 static int IsNavigationKey(uintptr_t key)
 {
@@ -15,7 +16,7 @@ static int IsHexDigitKey(uintptr_t key)
 
 int KeyFilterActive(int code, unsigned char editFocus)
 {
-    return code >= 0 && (editFocus == 1 || editFocus == 2);
+    return code >= 0 && (editFocus == COLUMN_HEX || editFocus == COLUMN_CHAR);
 }
 
 // The tests are ordered so that the cheap, decisive facts come first: a
@@ -39,9 +40,10 @@ int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn)
         key -= KEY_CODE_KEYPAD_0 - KEY_CODE_DIGIT_0;
     }
 
-    // Navigation passes whatever else holds, and so does Ctrl+F, the search.
+    // Navigation passes whatever else holds, and so do Ctrl+F, the search,
+    // and Ctrl+G, the goto.
     int passes = IsNavigationKey(key);
-    if (!passes && key == KEY_CODE_LETTER_F) {
+    if (!passes && (key == KEY_CODE_LETTER_F || key == KEY_CODE_LETTER_G)) {
         if (input->ctrlDown == KEY_FACT_UNKNOWN) {
             return KEY_FILTER_NEEDS_CTRL;
         }

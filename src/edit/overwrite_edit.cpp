@@ -1,15 +1,15 @@
 #include "edit/overwrite_edit.h"
 
+#include "app/edit_selection.h"
 #include "app/viewer_state.h"
 #include "edit/overwrite_text.h"
 #include "res/resource.h"
 
-static DWORD lastSelStart;
-static DWORD lastSelEnd;
+static EditSelection lastSelection;
 
 void NoteHexSelection(HWND hexEdit)
 {
-    SendMessageA(hexEdit, EM_GETSEL, (WPARAM)&lastSelStart, (LPARAM)&lastSelEnd);
+    lastSelection = ReadEditSelection(hexEdit);
 }
 
 int IsRefusedHexMessage(UINT message)
@@ -31,18 +31,16 @@ void OverwriteEdit(HWND dialog)
 
     LockWindowUpdate(dialog);
     UINT length = GetDlgItemTextA(dialog, IDC_HEX, controlText, TEXT_BUFFER_SIZE);
-    DWORD selStart = 0;
-    DWORD selEnd = 0;
-    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
+    EditSelection selection = ReadEditSelection(viewer.hexEdit);
 
-    uint32_t s = selStart;
-    uint32_t e = selEnd;
+    uint32_t s = selection.start;
+    uint32_t e = selection.end;
     if (!ApplyHexColumnEdit(viewer.hexText, viewer.charText, viewer.pageBytes, controlText,
                             length, &s, &e)) {
         // Anything but one hex digit typed would leave text that parses into
         // bytes nobody typed: the column goes back to its last good text.
-        s = lastSelStart;
-        e = lastSelEnd;
+        s = lastSelection.start;
+        e = lastSelection.end;
     }
     SetDlgItemTextA(dialog, IDC_HEX, viewer.hexText);
     SetDlgItemTextA(dialog, IDC_TEXT, viewer.charText);

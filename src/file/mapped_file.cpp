@@ -8,6 +8,7 @@
 #include "file/window_math.h"
 #include "res/resource.h"
 #include "search/incremental_search.h"
+#include "view/caret_status.h"
 #include "view/load_page.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
@@ -28,6 +29,13 @@ void ReleasePageView(void)
     }
 }
 
+// The goto command is there exactly while a file is open, whichever way it
+// was opened or closed.
+static void EnableGotoCommand(HWND dialog, int enable)
+{
+    EnableMenuItem(GetMenu(dialog), IDM_GOTO, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+}
+
 void CloseMappedFile(HWND dialog)
 {
     // A search must not go on into the next file at this one's position.
@@ -43,6 +51,8 @@ void CloseMappedFile(HWND dialog)
     if (viewer.fileHandle != INVALID_HANDLE_VALUE) {
         CloseFileHandle();
     }
+    EnableGotoCommand(dialog, 0);
+    ShowCaretOffset();
 }
 
 static void ShowFileSize(HWND dialog)
@@ -108,6 +118,7 @@ void OpenMappedFile(HWND dialog, const char *path)
 
     LoadPage(dialog, 0);
     EnableWindow(GetDlgItem(dialog, IDC_GO), TRUE);
+    EnableGotoCommand(dialog, 1);
 }
 
 int MapWindow(HWND owner, uint64_t line, WindowSpan *span)

@@ -10,12 +10,15 @@
 #include <stdint.h>
 
 // Closes the previous file, then opens path for reading and writing without
-// sharing, maps it and shows its first page. Success shows as fileHandle
-// not INVALID_HANDLE_VALUE; every refusal is reported and leaves no file open.
+// sharing, maps it, shows its first page and enables GO and the goto
+// command. Success shows as fileHandle not INVALID_HANDLE_VALUE; every
+// refusal is reported and leaves no file open.
 void OpenMappedFile(HWND dialog, const char *path);
 
 // Stores the shown page's pending edits, then releases the view, the mapping
-// and the file. Does nothing when no file is open.
+// and the file; the goto command is grayed and the status line left empty,
+// since what stays shown belongs to no file. Changes nothing when no file is
+// open.
 void CloseMappedFile(HWND dialog);
 
 // Unmaps the page's window, if one is mapped; the next MapWindow maps afresh.

@@ -1,6 +1,7 @@
 // Control and command identifiers shared by the resource script and the code.
-// The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDM_FORM_MENU)
-// are deliberately not defined: they stay string names and are loaded by name.
+// The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDD_GOTO,
+// IDM_FORM_MENU) are deliberately not defined: they stay string names and are
+// loaded by name.
 #ifndef KORVEX_RESOURCE_H
 #define KORVEX_RESOURCE_H
 
@@ -19,12 +20,14 @@
 #define IDC_GO 109
 #define IDC_HEX_RULER 110
 #define IDC_SEPARATOR 111
+#define IDC_CARET_OFFSET 112
 
 // IDM_FORM_MENU
 #define IDM_OPEN 200
 #define IDM_EXIT 201
 #define IDM_SEARCH 202
 #define IDM_VERSION 203
+#define IDM_GOTO 204
 
 // IDD_VERSION
 #define IDC_VERSION_NAME 300
@@ -37,5 +40,8 @@
 #define IDC_SEARCH_STRING 403
 #define IDC_SEARCH_LABEL 404
 #define IDC_SEARCH_GROUP 405
+
+// IDD_GOTO
+#define IDC_GOTO_OFFSET 600
 
 #endif

@@ -1,5 +1,6 @@
 #include "search/incremental_search.h"
 
+#include "app/edit_selection.h"
 #include "app/messages.h"
 #include "app/show_message.h"
 #include "app/viewer_state.h"
@@ -8,6 +9,7 @@
 #include "search/search_progress.h"
 #include "search/search_scan.h"
 #include "search/search_buffer.h"
+#include "view/caret_status.h"
 #include "view/dump_page.h"
 #include "view/load_page.h"
 
@@ -17,10 +19,8 @@ uint32_t searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
 
 uint32_t CaretByteIndex(void)
 {
-    DWORD selStart = 0;
-    DWORD selEnd = 0;
-    SendMessageA(viewer.hexEdit, EM_GETSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
-    return CaretByteIndexFromSelection(selStart, selEnd);
+    EditSelection selection = ReadEditSelection(viewer.hexEdit);
+    return CaretByteIndexFromSelection(selection.start, selection.end);
 }
 
 void StartSearch(HWND dialog)
@@ -59,6 +59,7 @@ static void ShowHit(uint64_t hit)
     LoadPage(viewer.mainDialog, hit / DUMP_LINE_BYTES);
     uint32_t index = (uint32_t)(hit - viewer.topLine * DUMP_LINE_BYTES);
     SendMessageA(viewer.hexEdit, EM_SETSEL, index * 3, index * 3 + viewer.patternLength * 3 - 1);
+    ShowCaretOffset();
 }
 
 

@@ -39,6 +39,13 @@ static char *PutDoubleWord(char *out, uint32_t value)
     return out;
 }
 
+char *PutOffset(char *out, uint64_t offset)
+{
+    out = PutDoubleWord(out, (uint32_t)(offset >> 32));
+    *out++ = ' ';
+    return PutDoubleWord(out, (uint32_t)offset);
+}
+
 void FormatColumns(uint64_t topLine, const unsigned char *bytes, uint32_t count,
                    char *addressText, char *hexText, char *charText)
 {
@@ -49,9 +56,7 @@ void FormatColumns(uint64_t topLine, const unsigned char *bytes, uint32_t count,
     char *chars = charText;
     uint64_t lineOffset = topLine * DUMP_LINE_BYTES;
     for (uint32_t start = 0; start < count; start += DUMP_LINE_BYTES) {
-        address = PutDoubleWord(address, (uint32_t)(lineOffset >> 32));
-        *address++ = ' ';
-        address = PutDoubleWord(address, (uint32_t)lineOffset);
+        address = PutOffset(address, lineOffset);
         *address++ = ' ';
         lineOffset += DUMP_LINE_BYTES;
 

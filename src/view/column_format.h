@@ -8,6 +8,11 @@
 // otherwise '.', so no double-byte character can ever form.
 char ColumnChar(unsigned char b);
 
+// Writes "HHHHHHHH LLLLLLLL", the high and low double words of offset in
+// upper-case hex, the address column's format; no terminator. Returns the
+// end of what it wrote.
+char *PutOffset(char *out, uint64_t offset);
+
 // Writes the zero-ended texts of the count bytes of the page at topLine
 // (count at most 768; more is cut to 768):
 // - addressText: "HHHHHHHH LLLLLLLL " per line, the high and low double

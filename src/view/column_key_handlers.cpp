@@ -1,27 +1,23 @@
 #include "view/column_key_handlers.h"
 
+#include "app/edit_selection.h"
+#include "app/key_state.h"
 #include "app/viewer_state.h"
+#include "res/resource.h"
 #include "search/search_dialog.h"
 #include "view/column_keys.h"
 #include "view/load_page.h"
 
 #include <string.h>
 
-static int IsDown(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 static void ReadColumn(HWND column, int kind, WPARAM key, ColumnKeyInput *input)
 {
-    DWORD selStart = 0;
-    DWORD selEnd = 0;
-    SendMessageA(column, EM_GETSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
+    EditSelection selection = ReadEditSelection(column);
     input->column = kind;
     input->key = (unsigned)key;
-    input->ctrlDown = IsDown(VK_CONTROL);
-    input->selStart = selStart;
-    input->selEnd = selEnd;
+    input->ctrlDown = IsKeyDown(VK_CONTROL);
+    input->selStart = selection.start;
+    input->selEnd = selection.end;
     input->caretLine = (uint32_t)SendMessageA(column, EM_LINEFROMCHAR, (WPARAM)-1, 0);
     input->topLine = viewer.topLine;
     input->lineCount = viewer.lineCount;
@@ -38,6 +34,11 @@ static void Apply(HWND column, const ColumnKeyAction *action)
     } else if (action->select == COLUMN_SELECT_TEXT_END) {
         int end = GetWindowTextLengthA(column);
         SendMessageA(column, EM_SETSEL, end, end);
+    }
+    // Posted, as the menu's command arrives: the modal dialog opens once
+    // the key has been handled, not inside the column's own handling.
+    if (action->openGoto) {
+        PostMessageA(viewer.mainDialog, WM_COMMAND, IDM_GOTO, 0);
     }
 }
 
@@ -57,7 +58,7 @@ void HexKeyDown(HWND window, WPARAM key)
 {
     RunColumnKeyRule(ColumnKeyDown, viewer.hexEdit, COLUMN_HEX, key);
 
-    int search = HexSearchKey((unsigned)key, IsDown(VK_CONTROL), IsDown(VK_F3),
+    int search = HexSearchKey((unsigned)key, IsKeyDown(VK_CONTROL), IsKeyDown(VK_F3),
                               (unsigned char)viewer.searchInput[0]);
     if (search == SEARCH_KEY_NEW) {
         memset(viewer.searchInput, 0, sizeof viewer.searchInput);

@@ -97,6 +97,9 @@ void ColumnKeyDown(const ColumnKeyInput *in, ColumnKeyAction *action)
             action->select = COLUMN_SELECT_TEXT_END;
         }
         break;
+    case KEY_CODE_LETTER_G:
+        action->openGoto = in->ctrlDown != 0;
+        break;
     default:
         break;
     }

@@ -37,6 +37,7 @@ struct ColumnKeyAction {
     int select;      // a ColumnSelect
     uint32_t selStart;
     uint32_t selEnd;
+    int openGoto;    // 1: Ctrl+G, the goto command, once the key is done
 };
 
 // The visual line of a hex position: 48 characters a line, the end of a

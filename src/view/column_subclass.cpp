@@ -2,8 +2,33 @@
 
 #include "app/viewer_state.h"
 #include "edit/overwrite_edit.h"
+#include "view/caret_status.h"
 #include "view/column_key_handlers.h"
+#include "view/column_keys.h"
 #include "view/scroll_handlers.h"
+
+// The messages after which the column's caret or selection may stand
+// elsewhere, or another column may be the one the status line follows: keys
+// and typing, clicks and drags (the control's timer scrolls a drag past its
+// edge), the focus, and the context menu's Select All.
+static int MayMoveCaret(UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_TIMER:
+    case WM_SETFOCUS:
+    case WM_CONTEXTMENU:
+        return 1;
+    case WM_MOUSEMOVE:
+        return (wParam & MK_LBUTTON) != 0;
+    }
+    return 0;
+}
 
 LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -19,14 +44,14 @@ LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LP
     // the page and the caret they left.
     switch (message) {
     case WM_KEYDOWN:
-        if (viewer.editFocus == 1) {
+        if (viewer.editFocus == COLUMN_HEX) {
             HexKeyDown(window, wParam);
         } else {
             CharKeyDown(window, wParam);
         }
         break;
     case WM_KEYUP:
-        if (viewer.editFocus == 1) {
+        if (viewer.editFocus == COLUMN_HEX) {
             HexKeyUp(wParam);
         } else {
             CharKeyUp(wParam);
@@ -40,7 +65,11 @@ LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LP
         HandleWheel(wParam);
         break;
     }
-    return CallWindowProcA(viewer.savedEditProc, window, message, wParam, lParam);
+    LRESULT result = CallWindowProcA(viewer.savedEditProc, window, message, wParam, lParam);
+    if (MayMoveCaret(message, wParam)) {
+        ShowCaretOffset();
+    }
+    return result;
 }
 
 void SubclassColumn(HWND column)

@@ -5,6 +5,7 @@
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
 #include "res/resource.h"
+#include "view/caret_status.h"
 #include "view/column_format.h"
 #include "view/dump_page.h"
 #include "view/page_copy.h"
@@ -40,11 +41,13 @@ void LoadPage(HWND dialog, uint64_t line)
     PageCopy copy = {dialog, page, 0};
     if (!GuardViewAccess(dialog, CopyShownPage, &copy) || !copy.copied) {
         // The columns still show the page left behind; none of it may be
-        // stored at the new topLine.
+        // stored at the new topLine, and no offset belongs to it.
         viewer.pageRendered = 0;
+        ShowCaretOffset();
         return;
     }
     RenderPage(dialog, viewer.topLine, page);
+    ShowCaretOffset();
 }
 
 void RenderPage(HWND dialog, uint64_t line, const unsigned char *bytes)

@@ -7,8 +7,8 @@
 
 #include <stdint.h>
 
-// Shows the page at line, any value (past the end gives the last page).
-// Does nothing while no file is open.
+// Shows the page at line, any value (past the end gives the last page), and
+// the caret's offset on it. Does nothing while no file is open.
 void LoadPage(HWND dialog, uint64_t line);
 
 // Fills the address, hex and character columns with the pageBytes bytes of

@@ -7,4 +7,6 @@ list(APPEND KORVEX_SHELL_SOURCES
 list(APPEND KORVEX_SHELL_SOURCES
     src/view/scroll_handlers.cpp
     src/view/column_key_handlers.cpp
+    src/view/caret_status.cpp
+    src/view/goto_dialog.cpp
 )

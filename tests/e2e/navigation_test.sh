@@ -51,3 +51,51 @@ case_keys_and_jump_box_move_the_page() {
     drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
     korvex_expect_exit 0 5
 }
+
+GOTO_CAPTION="ｱﾄﾞﾚｽ指定"
+
+# Ctrl+G in the hex column opens the goto dialog at the caret's offset; a
+# typed offset shows its page with the caret on the byte, and the status
+# line under the columns follows the caret from there.
+case_ctrl_g_goes_to_a_typed_offset() {
+    local file hex status offset
+    hex="$(e2e_id IDC_HEX)"
+    status="$(e2e_id IDC_CARET_OFFSET)"
+    offset="$(e2e_id IDC_GOTO_OFFSET)"
+    file="$(nav_make_file 200000)"
+    cp "$file" "$E2E_TMP/original.bin"
+
+    korvex_start
+    expect_text "$status" ""
+    e2e_open_file "$file"
+    drive click "$hex" || e2e_fail "cannot click the hex column"
+    drive keys ctrl+home || e2e_fail "cannot send Ctrl+Home"
+    expect_text "$status" "ｱﾄﾞﾚｽ 00000000 00000000"
+
+    drive keys ctrl+g || e2e_fail "cannot send Ctrl+G"
+    drive -w "$GOTO_CAPTION" wait >/dev/null || e2e_fail "the goto dialog did not open"
+    expect_text "$offset" "00000000" -w "$GOTO_CAPTION"
+    expect_drive "0 8" -w "$GOTO_CAPTION" sel "$offset"
+    # The typed text replaces the selected one; x and h pass there.
+    drive -w "$GOTO_CAPTION" type "0x1a2b3" || e2e_fail "cannot type the offset"
+    expect_text "$offset" "0x1a2b3" -w "$GOTO_CAPTION"
+    e2e_screenshot korvex-goto-dialog
+    drive -w "$GOTO_CAPTION" keys enter || e2e_fail "cannot send Enter"
+    drive -w "$GOTO_CAPTION" gone || e2e_fail "the goto dialog did not close"
+
+    # Line 0x1A2B on top, the caret before byte 3's first digit.
+    expect_text "$(e2e_id IDC_ADDRESS)" "$(e2e_addresses $((0x1A2B)))"
+    expect_drive "$hex" focus
+    expect_drive "9 9" sel "$hex"
+    expect_text "$status" "ｱﾄﾞﾚｽ 00000000 0001A2B3"
+    drive keys right right || e2e_fail "cannot send Right"
+    expect_drive "12 12" sel "$hex"
+    expect_text "$status" "ｱﾄﾞﾚｽ 00000000 0001A2B4"
+    e2e_screenshot korvex-status-line
+
+    cmp -s "$file" "$E2E_TMP/original.bin" || e2e_fail "the file changed"
+    # Alt+F4 is not a dump column's key.
+    e2e_focus_jump_box
+    drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
+    korvex_expect_exit 0 5
+}

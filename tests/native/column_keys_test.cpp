@@ -200,6 +200,28 @@ TEST(ColumnKeys, NextLineExists)
     }
 }
 
+// Ctrl+G asks for the goto in either column and moves nothing itself.
+TEST(ColumnKeys, CtrlGAsksForTheGotoInEitherColumn)
+{
+    const struct {
+        int column;
+        unsigned key;
+        int ctrl;
+        int openGoto;
+    } cases[] = {
+        {H, 'G', 1, 1}, {C, 'G', 1, 1}, {H, 'G', 0, 0}, {H, 'F', 1, 0}, {C, HOME, 1, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.column << " key " << c.key << " ctrl " << c.ctrl);
+        ColumnKeyInput in = {c.column, c.key, c.ctrl, 30, 30, 0, 10, 1000};
+        ColumnKeyAction out;
+        ColumnKeyDown(&in, &out);
+        EXPECT_EQ(out.openGoto, c.openGoto);
+        ColumnKeyUp(&in, &out);
+        EXPECT_EQ(out.openGoto, 0);
+    }
+}
+
 TEST(ColumnKeys, SearchKeys)
 {
     const struct {

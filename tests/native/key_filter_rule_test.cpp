@@ -35,16 +35,16 @@ int Expected(int code, uintptr_t vk, int shift, int ctrl, int f3, int focus, int
     }
     const char *hexDigits = "0123456789ABCDEF";
     int isHexDigit = key != 0 && key < 256 && strchr(hexDigits, (int)key) != nullptr;
-    int ctrlF = (key == 'F' && ctrl);
+    int ctrlFG = ((key == 'F' || key == 'G') && ctrl);
 
     // The hook reads F3's state as it was before the keystroke: F3's own
     // key-down counts as F3 held.
     int f3Held = f3 || vk == 0x72;
-    int admitted = f3Held || ctrlF || isHexDigit || isNavigation;
+    int admitted = f3Held || ctrlFG || isHexDigit || isNavigation;
     if (!admitted) {
         return 1;
     }
-    if (selection && !(f3Held || ctrlF || isNavigation)) {
+    if (selection && !(f3Held || ctrlFG || isNavigation)) {
         return 1;
     }
     *handOn = key;
@@ -129,6 +129,7 @@ TEST(KeyFilterRule, NamedKeys)
         {"A", 'A', 0, 0, 0, 1, 0, 0, 'A'},
         {"F", 'F', 0, 0, 0, 1, 0, 0, 'F'},
         {"ctrl+A", 'A', 0, 1, 0, 1, 0, 0, 'A'},
+        {"ctrl+G", 'G', 0, 1, 0, 2, 0, 0, 'G'},
         {"left", 0x25, 0, 0, 0, 1, 0, 0, 0x25},
         {"down", 0x28, 0, 0, 0, 2, 0, 0, 0x28},
         {"home", 0x24, 0, 0, 0, 1, 0, 0, 0x24},
@@ -145,6 +146,7 @@ TEST(KeyFilterRule, NamedKeys)
         {"selection: E", 'E', 0, 0, 0, 1, 1, 1, 0},
         {"selection: F", 'F', 0, 0, 0, 1, 1, 1, 0},
         {"selection: ctrl+F", 'F', 0, 1, 0, 1, 1, 0, 'F'},
+        {"selection: ctrl+G", 'G', 0, 1, 0, 1, 1, 0, 'G'},
         {"selection: ctrl+5", '5', 0, 1, 0, 1, 1, 1, 0},
         {"selection: keypad 4", 0x64, 0, 0, 0, 1, 1, 1, 0},
         {"selection: digit in char column", '4', 0, 0, 0, 2, 1, 1, 0},
@@ -277,8 +279,9 @@ TEST(KeyFilterRule, CommonKeysReadFewFacts)
         {"digit over a selection", '7', 0, 0, 0, 1, 1, 1 | 8 | 4},
         {"ctrl+F", 'F', 0, 1, 0, 1, 1, 1 | 2},
         {"F", 'F', 0, 0, 0, 1, 0, 1 | 2 | 8},
-        {"G", 'G', 0, 0, 0, 1, 0, 1 | 4},
-        {"G with F3", 'G', 0, 0, 1, 2, 0, 1 | 4},
+        {"G", 'G', 0, 0, 0, 1, 0, 1 | 2 | 4},
+        {"G with F3", 'G', 0, 0, 1, 2, 0, 1 | 2 | 4},
+        {"ctrl+G", 'G', 0, 1, 0, 1, 1, 1 | 2},
         {"F3 key", 0x72, 0, 0, 0, 1, 1, 1},
     };
     for (const auto &c : cases) {

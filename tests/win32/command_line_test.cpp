@@ -50,6 +50,8 @@ TEST_F(CommandLineFile, FolderAndOverlongPathAreReportedEmptyArgumentsOpenNothin
             EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
         }
         EXPECT_EQ(ItemText(dialog, IDC_FILESIZE), c.sizeText);
+        // The goto command follows a file opened from here too.
+        EXPECT_EQ(GotoEnabled(dialog), viewer.fileHandle != INVALID_HANDLE_VALUE);
         EXPECT_TRUE(FileIsFree(file));
     }
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 40)));

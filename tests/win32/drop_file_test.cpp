@@ -33,6 +33,8 @@ TEST_F(DropFile, OnlyTheFirstOfSeveralFilesOpens)
     EXPECT_EQ(ItemText(dialog, IDC_FILESIZE), "ﾌｧｲﾙｻｲｽﾞ：0x00000000 0000012C(byte)");
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 300)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_GO)));
+    EXPECT_TRUE(GotoEnabled(dialog));
+    EXPECT_EQ(StatusLine(dialog), "ｱﾄﾞﾚｽ 00000000 00000000");
     EXPECT_PAGE_RENDERED(dialog);
     EXPECT_FALSE(FileIsFree(first));
     EXPECT_TRUE(FileIsFree(second));
@@ -78,6 +80,8 @@ TEST_F(DropFile, DirectoryFirstMissingItemOrEmptyDropOpensNothing)
             EXPECT_EQ(viewer.fileHandle, handle);
             EXPECT_EQ(ItemText(dialog, IDC_HEX), hex);
             EXPECT_EQ(ItemText(dialog, IDC_FILESIZE), size);
+            EXPECT_EQ(GotoEnabled(dialog), withPrevious);
+            EXPECT_EQ(StatusLine(dialog), withPrevious ? "ｱﾄﾞﾚｽ 00000000 00000000" : "");
             EXPECT_TRUE(FileIsFree(file));
             EXPECT_TRUE(FileIsFree(longest));
             if (withPrevious) {
@@ -99,11 +103,16 @@ TEST_F(DropFile, RefusedDroppedFileIsReportedAndClosesThePreviousOne)
     ASSERT_TRUE(WriteTestFile(empty, NULL, 0));
     Drop(dialog, {previous});
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(GotoEnabled(dialog));
 
     Drop(dialog, {empty, previous});
 
     EXPECT_ONE_MESSAGE("空ﾌｧｲﾙは、扱えません。");
     EXPECT_NO_FILE_OPEN();
+    // The page still shown belongs to no file: no offset, nowhere to go.
+    EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 100)));
+    EXPECT_EQ(StatusLine(dialog), "");
+    EXPECT_FALSE(GotoEnabled(dialog));
     EXPECT_TRUE(FileIsFree(previous));
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "app/viewer_state.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -216,9 +217,10 @@ static LRESULT CALLBACK CaptureProc(int code, WPARAM wParam, LPARAM lParam)
         GetClassNameA(window, className, sizeof className);
         // Only message boxes: a dialog with an OK button and a static text
         // but none of the program's own controls.
-        if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, 100) == NULL &&
-            GetDlgItem(window, 300) == NULL && GetDlgItem(window, 400) == NULL &&
-            GetDlgItem(window, IDOK) != NULL) {
+        if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, IDC_HEX) == NULL &&
+            GetDlgItem(window, IDC_VERSION_NAME) == NULL &&
+            GetDlgItem(window, IDC_SEARCH_TEXT) == NULL &&
+            GetDlgItem(window, IDC_GOTO_OFFSET) == NULL && GetDlgItem(window, IDOK) != NULL) {
             CapturedBox box;
             box.caption = WindowText(window);
             EnumChildWindows(window, FindBoxText, (LPARAM)&box.text);

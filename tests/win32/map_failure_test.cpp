@@ -58,6 +58,7 @@ TEST_F(MapFailure, IsReportedKeepsTheColumnsAndPagesLoadOnceSpaceIsBack)
     EXPECT_EQ(viewer.topLine, 9000u);
     EXPECT_EQ(ScrollPosition(dialog), 9000 * 1000 / (4 * 4096 - 48));
     EXPECT_EQ(viewer.pageRendered, 0);
+    EXPECT_EQ(StatusLine(dialog), "");
     EXPECT_EQ(ItemText(dialog, IDC_HEX), hex);
     EXPECT_EQ(ItemText(dialog, IDC_ADDRESS), addresses);
     EXPECT_EQ(ItemText(dialog, IDC_TEXT), chars);
@@ -67,6 +68,7 @@ TEST_F(MapFailure, IsReportedKeepsTheColumnsAndPagesLoadOnceSpaceIsBack)
     EXPECT_EQ(viewer.viewOffset, 2u * 65536);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(9000 * 16, 768)));
     EXPECT_EQ(ItemText(dialog, IDC_ADDRESS), ExpectedAddresses(9000, 768));
+    EXPECT_EQ(StatusLine(dialog), "ｱﾄﾞﾚｽ 00000000 00023280");
     EXPECT_PAGE_RENDERED(dialog);
 }
 

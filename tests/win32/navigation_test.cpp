@@ -675,6 +675,89 @@ TEST_F(NavigationTest, PagesAcrossWindowBoundariesShowTheFilesBytes)
     }
 }
 
+// A real drag with the left button between two client points of the window.
+void DragAcross(HWND window, POINT from, POINT to)
+{
+    ClientToScreen(window, &from);
+    ClientToScreen(window, &to);
+    SetCursorPos(from.x, from.y);
+    Pump(20);
+    INPUT input;
+    ZeroMemory(&input, sizeof input);
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &input, sizeof input);
+    Pump(30);
+    SetCursorPos(to.x, to.y);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+    Pump(30);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+    Pump(40);
+}
+
+// One pixel into the hex column's character at the position.
+POINT HexPoint(int position)
+{
+    LRESULT at = SendMessageA(viewer.hexEdit, EM_POSFROMCHAR, position, 0);
+    POINT point = {(short)LOWORD(at) + 1, (short)HIWORD(at) + 5};
+    return point;
+}
+
+// The status line under the columns follows the caret of the column last
+// focused through every kind of move: the offset of the byte it stands on,
+// and the bytes a selection touches.
+TEST_F(NavigationTest, StatusLineFollowsTheCaretThroughEveryKindOfMove)
+{
+    Open(BIG_FILE);
+    struct Route {
+        const char *name;
+        int hex;      // the column focused first
+        uint64_t from;
+        int caret;
+        void (*move)(NavigationTest &test);
+        const char *status;
+    };
+    const int line20 = 20 * 48 + 6;
+    const Route routes[] = {
+        {"hex Right off the page end", 1, 10, 2302, [](NavigationTest &) { PressKey(VK_RIGHT); },
+         "ｱﾄﾞﾚｽ 00000000 000003A0"},
+        {"character Left off the page start", 0, 10, 0, [](NavigationTest &) { PressKey(VK_LEFT); },
+         "ｱﾄﾞﾚｽ 00000000 0000009F"},
+        {"hex Ctrl+Down", 1, 10, line20, [](NavigationTest &) { CtrlPress(VK_DOWN); },
+         "ｱﾄﾞﾚｽ 00000000 00000202"},
+        {"character Ctrl+End: the file size", 0, 100, 30,
+         [](NavigationTest &) { CtrlPress(VK_END); }, "ｱﾄﾞﾚｽ 00000000 0004E200"},
+        {"a click", 1, 10, 0, [](NavigationTest &) {
+             POINT point = HexPoint(5 * 48 + 10);
+             ClickAt(viewer.hexEdit, point.x, point.y);
+         }, "ｱﾄﾞﾚｽ 00000000 000000F3"},
+        {"a drag", 1, 10, 0, [](NavigationTest &) {
+             DragAcross(viewer.hexEdit, HexPoint(9), HexPoint(44));
+         }, "ｱﾄﾞﾚｽ 00000000 000000A3  選択 12 ﾊﾞｲﾄ"},
+        {"the wheel", 1, 10, 30, [](NavigationTest &t) { t.Wheel(viewer.hexEdit, -120); },
+         "ｱﾄﾞﾚｽ 00000000 000000B0"},
+        {"scroll bar line down", 1, 10, 30, [](NavigationTest &t) { t.VScroll(SB_LINEDOWN, 0); },
+         "ｱﾄﾞﾚｽ 00000000 000000B0"},
+        {"scroll bar thumb", 0, 10, 30, [](NavigationTest &t) { t.VScroll(SB_THUMBPOSITION, 204); },
+         "ｱﾄﾞﾚｽ 00000000 0000FF00"},
+        {"typing over byte 3", 1, 10, 9, [](NavigationTest &) { TypeText("41"); },
+         "ｱﾄﾞﾚｽ 00000000 000000A4"},
+        {"the jump box", 1, 10, 30, [](NavigationTest &t) {
+             SetDlgItemTextA(t.dialog, IDC_JUMP, "2");
+             SendMessageA(GetDlgItem(t.dialog, IDC_GO), BM_CLICK, 0, 0);
+             Pump();
+         }, "ｱﾄﾞﾚｽ 00000000 00000600"},
+    };
+    for (const Route &r : routes) {
+        SCOPED_TRACE(r.name);
+        Start(r.hex ? viewer.hexEdit : viewer.charEdit, r.from, r.caret);
+        r.move(*this);
+        EXPECT_EQ(ItemText(dialog, IDC_CARET_OFFSET), r.status);
+    }
+}
+
 // The key handlers take the caret's visual line from the edit control:
 // with the program's font and wrap it must be 48 characters a line in the
 // hex column (the end of the text still on line 47) and 18 in the other.
@@ -741,6 +824,7 @@ TEST_F(NavigationTest, WithoutAFileNothingMoves)
     EXPECT_EQ(ItemText(dialog, IDC_HEX), "");
     EXPECT_EQ(ItemText(dialog, IDC_TEXT), "");
     EXPECT_EQ(ItemText(dialog, IDC_ADDRESS), "");
+    EXPECT_EQ(ItemText(dialog, IDC_CARET_OFFSET), "");
 }
 
 HWND FindSearchDialog(void)

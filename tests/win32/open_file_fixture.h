@@ -93,6 +93,17 @@ inline int ScrollPosition(HWND dialog)
     return GetScrollPos(GetDlgItem(dialog, IDC_SCROLL), SB_CTL);
 }
 
+// 1 when the menu's goto command can be chosen.
+inline int GotoEnabled(HWND dialog)
+{
+    return (GetMenuState(GetMenu(dialog), IDM_GOTO, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+inline std::string StatusLine(HWND dialog)
+{
+    return ItemText(dialog, IDC_CARET_OFFSET);
+}
+
 inline int HexColumnWritable(void)
 {
     return (GetWindowLongA(viewer.hexEdit, GWL_STYLE) & ES_READONLY) == 0;

@@ -246,6 +246,11 @@ struct Search : OpenFileTest {
         std::string digits = ExpectedHex(match);
         digits.resize(digits.size() - 1);
         EXPECT_EQ(hex.substr(index * 3, end - index * 3), digits.substr(0, end - index * 3));
+        // The status line: the hit and the bytes selected of it on the page.
+        char status[64];
+        wsprintfA(status, "ｱﾄﾞﾚｽ %08X %08X  選択 %u ﾊﾞｲﾄ", (DWORD)(hit >> 32), (DWORD)hit,
+                  (end - index * 3 + 2) / 3);
+        EXPECT_EQ(StatusLine(dialog), status);
     }
 
     void ExpectNotFound(void)

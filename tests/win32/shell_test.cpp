@@ -57,6 +57,7 @@ TEST_F(MainDialogTest, StartsVisibleCentredReadOnlyWithNothingShown)
     EXPECT_EQ(ItemText(dialog, IDC_GO), "GO");
     EXPECT_EQ(ItemText(dialog, IDC_TEXT_RULER), "0123456789ABCDEF");
     EXPECT_EQ(ItemText(dialog, IDC_HEX_RULER), "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
+    EXPECT_EQ(ItemText(dialog, IDC_CARET_OFFSET), "");
 
     EXPECT_EQ(viewer.fileHandle, INVALID_HANDLE_VALUE);
     EXPECT_EQ(viewer.mappingHandle, (HANDLE)NULL);
@@ -99,9 +100,13 @@ TEST_F(MainDialogTest, MenuHasTheThreePopupsAndTheirCommands)
     EXPECT_EQ(MenuText(file, 2), "終了(&X)");
 
     HMENU edit = GetSubMenu(menu, 1);
-    ASSERT_EQ(GetMenuItemCount(edit), 1);
+    ASSERT_EQ(GetMenuItemCount(edit), 2);
     EXPECT_EQ(GetMenuItemID(edit, 0), (UINT)IDM_SEARCH);
     EXPECT_EQ(MenuText(edit, 0), "検索(&S)");
+    EXPECT_EQ(GetMenuItemID(edit, 1), (UINT)IDM_GOTO);
+    EXPECT_EQ(MenuText(edit, 1), "ｱﾄﾞﾚｽ指定(&G)\tCtrl+G");
+    // No file is open yet.
+    EXPECT_TRUE(GetMenuState(edit, 1, MF_BYPOSITION) & MF_GRAYED);
 
     HMENU help = GetSubMenu(menu, 2);
     ASSERT_EQ(GetMenuItemCount(help), 1);
@@ -161,6 +166,41 @@ TEST_F(MainDialogTest, ColumnsWrapAFullPageSixteenBytesPerLine)
     for (int i = 0; i < 48; i++) {
         EXPECT_EQ(SendMessageA(viewer.charEdit, EM_LINEINDEX, i, 0), 18 * i) << i;
     }
+}
+
+// A control's rectangle in the dialog's client coordinates.
+RECT ChildRect(HWND dialog, int id)
+{
+    RECT rect;
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(NULL, dialog, (POINT *)&rect, 2);
+    return rect;
+}
+
+// The status line has a row of its own under the columns, starting where the
+// address column starts, and its longest text fits it in the dialog's font.
+TEST_F(MainDialogTest, StatusLineStandsUnderTheColumnsLevelWithTheAddresses)
+{
+    RECT status = ChildRect(dialog, IDC_CARET_OFFSET);
+    EXPECT_EQ(status.left, ChildRect(dialog, IDC_ADDRESS).left);
+    const int above[] = {IDC_HEX, IDC_ADDRESS, IDC_TEXT, IDC_SCROLL};
+    for (int id : above) {
+        EXPECT_GE(status.top, ChildRect(dialog, id).bottom) << id;
+    }
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_LE(status.bottom, client.bottom);
+
+    HWND line = GetDlgItem(dialog, IDC_CARET_OFFSET);
+    HDC context = GetDC(line);
+    HGDIOBJ old = SelectObject(context, (HFONT)SendMessageA(line, WM_GETFONT, 0, 0));
+    const char longest[] = "ｱﾄﾞﾚｽ 000003FF FFFFFFFF  選択 768 ﾊﾞｲﾄ";
+    SIZE extent;
+    GetTextExtentPoint32A(context, longest, lstrlenA(longest), &extent);
+    SelectObject(context, old);
+    ReleaseDC(line, context);
+    EXPECT_LE(extent.cx, status.right - status.left);
+    EXPECT_LE(extent.cy, status.bottom - status.top);
 }
 
 HWND FindVersionDialog(void)

@@ -1,0 +1,8 @@
+#include "app/edit_selection.h"
+
+EditSelection ReadEditSelection(HWND edit)
+{
+    EditSelection selection = {0, 0};
+    SendMessageA(edit, EM_GETSEL, (WPARAM)&selection.start, (LPARAM)&selection.end);
+    return selection;
+}

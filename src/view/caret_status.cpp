@@ -1,0 +1,46 @@
+#include "view/caret_status.h"
+
+#include "app/edit_selection.h"
+#include "app/viewer_state.h"
+#include "res/resource.h"
+#include "view/caret_offset.h"
+#include "view/column_keys.h"
+#include "view/dump_page.h"
+
+#include <string.h>
+
+static int PageShown(void)
+{
+    return viewer.fileHandle != INVALID_HANDLE_VALUE && viewer.pageRendered;
+}
+
+static HWND CaretColumn(void)
+{
+    return viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
+}
+
+void ShowCaretOffset(void)
+{
+    char text[CARET_OFFSET_TEXT_SIZE] = "";
+    if (PageShown()) {
+        EditSelection selection = ReadEditSelection(CaretColumn());
+        CaretOffsetText(viewer.caretColumn, selection.start, selection.end, viewer.topLine,
+                        viewer.pageBytes, text);
+    }
+    // Every caret move asks; a static repaints whenever its text is set.
+    if (strcmp(text, viewer.caretOffsetText) != 0) {
+        memcpy(viewer.caretOffsetText, text, sizeof text);
+        SetDlgItemTextA(viewer.mainDialog, IDC_CARET_OFFSET, text);
+    }
+}
+
+uint64_t CaretFileOffset(void)
+{
+    uint64_t offset = viewer.topLine * DUMP_LINE_BYTES;
+    if (PageShown()) {
+        EditSelection selection = ReadEditSelection(CaretColumn());
+        offset += CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
+                               viewer.pageBytes).first;
+    }
+    return offset;
+}
