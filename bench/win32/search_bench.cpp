@@ -16,8 +16,8 @@
 //       each with the C runtime's memchr + memcmp until TEXT is found. Prints
 //       "bytes=N seconds=S mbps=R found=0|1".
 //   korvex_search_bench read PATH TEXT [BUFFER_BYTES]
-//       The same with ReadFile into one buffer of BUFFER_BYTES (default 1 MB)
-//       instead of views.
+//       The same with ReadFile into one buffer of BUFFER_BYTES (default: the
+//       search's) instead of views.
 #include "app/main_dialog.h"
 #include "app/startup.h"
 #include "app/viewer_state.h"
