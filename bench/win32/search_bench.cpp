@@ -201,19 +201,32 @@ void PrintBare(LONGLONG start, int found, uint64_t hit, uint64_t size)
            Seconds(spent), (double)bytes / 1048576.0 / Seconds(spent), found);
 }
 
-int RunBare(const char *path, const char *text, DWORD viewBytes)
+// Opens path as the program does, for reading and writing with no sharing;
+// *size is its size. Null when it cannot be opened (reported).
+HANDLE OpenBenchFile(const char *path, uint64_t *size)
 {
-    size_t length = strlen(text);
     HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) {
         fprintf(stderr, "cannot open %s\n", path);
-        return 2;
+        return NULL;
     }
     DWORD high = 0;
     DWORD low = GetFileSize(file, &high);
-    uint64_t size = ((uint64_t)high << 32) | low;
-    HANDLE mapping = CreateFileMappingA(file, NULL, PAGE_READWRITE, high, low, NULL);
+    *size = ((uint64_t)high << 32) | low;
+    return file;
+}
+
+int RunBare(const char *path, const char *text, DWORD viewBytes)
+{
+    size_t length = strlen(text);
+    uint64_t size = 0;
+    HANDLE file = OpenBenchFile(path, &size);
+    if (file == NULL) {
+        return 2;
+    }
+    HANDLE mapping = CreateFileMappingA(file, NULL, PAGE_READWRITE, (DWORD)(size >> 32),
+                                        (DWORD)size, NULL);
     if (mapping == NULL) {
         fprintf(stderr, "no mapping\n");
         return 2;
@@ -245,15 +258,11 @@ int RunBare(const char *path, const char *text, DWORD viewBytes)
 int RunRead(const char *path, const char *text, DWORD bufferBytes)
 {
     size_t length = strlen(text);
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE) {
-        fprintf(stderr, "cannot open %s\n", path);
+    uint64_t size = 0;
+    HANDLE file = OpenBenchFile(path, &size);
+    if (file == NULL) {
         return 2;
     }
-    DWORD high = 0;
-    DWORD low = GetFileSize(file, &high);
-    uint64_t size = ((uint64_t)high << 32) | low;
     unsigned char *buffer = (unsigned char *)VirtualAlloc(NULL, bufferBytes,
                                                           MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (buffer == NULL) {
