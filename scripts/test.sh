@@ -224,7 +224,7 @@ integration_as_user() {
         home="$(getent passwd "$as_user_name" | cut -d: -f6)"
         # A prefix per work tree and Wine: runs of two work trees at once
         # would otherwise share, and end, each other's wineserver.
-        prefix="$home/.korvex-wineprefix$build_bits-$(printf '%s' "$root" | md5sum | cut -c1-8)"
+        prefix="$home/.korvex-wineprefix-$build_name-$(printf '%s' "$root" | md5sum | cut -c1-8)"
         # The user may not reach the work tree; the program needs nothing else.
         cp "$exe" scripts/wine-env.sh scripts/wine-probe.sh "$stage/"
         chmod 644 "$stage/wine-env.sh" "$stage/wine-probe.sh"
@@ -279,7 +279,6 @@ wine_layers() (
         exit 3
     fi
     trap korvex_wine_stop EXIT
-    build_bits="${KORVEX_WINE_ARCH/32/}"
     build_name="$(basename "$KORVEX_WIN_BUILD")"
     local failed=0
     echo "== 2. integration ($KORVEX_WINE_LABEL)"
