@@ -2,7 +2,7 @@
 // one or two windows; both run on every scroll step and key press.
 #include "file/window_math.h"
 #include "view/column_format.h"
-#include "view/page_copy.h"
+#include "file/page_copy.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,8 @@
 // SendInput into the hex column, with the filter installed and removed.
 // Prints the figures; no checks.
 #include "app/startup.h"
-#include "app/viewer_state.h"
+#include "app/file_life.h"
+#include "base/viewer_state.h"
 #include "edit/key_filter.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
@@ -212,7 +213,7 @@ int main(int argc, char **argv)
     DWORD written = 0;
     WriteFile(file, bytes, sizeof bytes, &written, NULL);
     CloseHandle(file);
-    OpenMappedFile(dialog, path);
+    OpenFile(dialog, path);
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         printf("cannot open %s\n", path);
         return 1;

@@ -2,7 +2,8 @@
 // one mapped window and across windows, and what memory a 4096 GB file
 // takes while the page moves all over it. Prints the figures; no checks.
 #include "app/startup.h"
-#include "app/viewer_state.h"
+#include "app/file_life.h"
+#include "base/viewer_state.h"
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
 #include "view/load_page.h"
@@ -118,7 +119,7 @@ double MedianCopyNanoseconds(HWND dialog, int guarded)
         LARGE_INTEGER end;
         QueryPerformanceCounter(&start);
         if (guarded) {
-            GuardViewAccess(dialog, CopyViewPage, page);
+            GuardViewAccess(dialog, ReleasePageView, CopyViewPage, page);
         } else {
             CopyViewPage(page);
         }
@@ -171,7 +172,7 @@ SIZE_T ViewRegionBytes(void)
 
 void BenchMoves(HWND dialog, const std::string &path)
 {
-    OpenMappedFile(dialog, path.c_str());
+    OpenFile(dialog, path.c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         printf("cannot open %s\n", path.c_str());
         return;
@@ -225,9 +226,9 @@ void BenchMoves(HWND dialog, const std::string &path)
 
 void BenchLargestFile(HWND dialog, const std::string &path)
 {
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     int mappedBefore = CountMappedRegions();
-    OpenMappedFile(dialog, path.c_str());
+    OpenFile(dialog, path.c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         printf("cannot open the 4096 GB file\n");
         return;
@@ -295,7 +296,7 @@ int main(int argc, char **argv)
     BenchMoves(dialog, large);
     BenchLargestFile(dialog, largest);
 
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     DestroyWindow(dialog);
     DeleteFileA(large.c_str());
     DeleteFileA(largest.c_str());

@@ -19,8 +19,9 @@
 //       The same with ReadFile into one buffer of BUFFER_BYTES (default: the
 //       search's) instead of views.
 #include "app/main_dialog.h"
+#include "app/file_life.h"
 #include "app/startup.h"
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
 #include "search/incremental_search.h"
@@ -116,7 +117,7 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
         fprintf(stderr, "no main dialog\n");
         return 2;
     }
-    OpenMappedFile(main, path);
+    OpenFile(main, path);
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         fprintf(stderr, "cannot open %s\n", path);
         return 2;

@@ -1,8 +1,8 @@
 #include "app/column_fonts.h"
 
 #include "app/column_wrap.h"
-#include "app/messages.h"
-#include "app/viewer_state.h"
+#include "base/messages.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
 
 #include <imm.h>

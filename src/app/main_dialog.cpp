@@ -1,24 +1,22 @@
 #include "app/main_dialog.h"
 
-#include "app/center_window.h"
 #include "app/column_fonts.h"
-#include "app/paint_nothing.h"
+#include "app/file_life.h"
 #include "app/session_end.h"
 #include "app/version_dialog.h"
-#include "app/viewer_state.h"
+#include "base/byte_cell.h"
+#include "base/center_window.h"
+#include "base/paint_nothing.h"
+#include "base/viewer_state.h"
 #include "edit/key_filter.h"
 #include "edit/overwrite_edit.h"
-#include "file/choose_file.h"
-#include "file/mapped_file.h"
 #include "res/resource.h"
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
-#include "view/column_keys.h"
 #include "view/column_subclass.h"
 #include "view/goto_dialog.h"
 #include "view/scroll_handlers.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 #include <string.h>
 
@@ -45,7 +43,6 @@ static void InitMainDialog(HWND dialog)
 
     // Every run starts read-only.
     SendDlgItemMessageA(dialog, IDC_READONLY, BM_SETCHECK, BST_CHECKED, 0);
-    InitCommonControls();
     EnableWindow(GetDlgItem(dialog, IDC_GO), FALSE);
 
     SubclassColumn(GetDlgItem(dialog, IDC_HEX));
@@ -67,7 +64,7 @@ static void InitMainDialog(HWND dialog)
 
 void RunExitSequence(HWND dialog)
 {
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     FreeSearchBuffer();
     DeleteColumnFonts();
     RemoveKeyFilter(dialog);
@@ -93,14 +90,6 @@ static void NoteEditFocus(int control)
     }
 }
 
-static void OnOpenCommand(HWND dialog)
-{
-    char path[PATH_CAPACITY];
-    if (ChooseFile(dialog, path)) {
-        OpenMappedFile(dialog, path);
-    }
-}
-
 static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
 {
     switch (HIWORD(wParam)) {
@@ -121,13 +110,16 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         RunExitSequence(dialog);
         return TRUE;
     case IDM_OPEN:
-        OnOpenCommand(dialog);
+        OpenChosenFile(dialog);
         return TRUE;
     case IDC_GO:
         HandleJump(dialog);
         return TRUE;
     case IDM_SEARCH:
         memset(viewer.searchInput, 0, sizeof viewer.searchInput);
+        OpenSearchDialog(dialog);
+        return TRUE;
+    case IDM_SEARCH_AGAIN:
         OpenSearchDialog(dialog);
         return TRUE;
     case IDM_GOTO:

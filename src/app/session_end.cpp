@@ -1,7 +1,7 @@
 #include "app/session_end.h"
 
-#include "app/viewer_state.h"
-#include "file/mapped_file.h"
+#include "app/file_life.h"
+#include "base/viewer_state.h"
 
 LRESULT OnQueryEndSession(void)
 {
@@ -17,6 +17,6 @@ void OnEndSession(WPARAM ending)
     // read-only box's rule, with the main dialog's box; without a main
     // dialog nothing was ever opened.
     if (viewer.mainDialog != NULL) {
-        CloseMappedFile(viewer.mainDialog);
+        CloseFile(viewer.mainDialog);
     }
 }

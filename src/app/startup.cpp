@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
+#include "app/file_life.h"
 #include "app/main_dialog.h"
 #include "app/session_end.h"
-#include "app/viewer_state.h"
-#include "file/choose_file.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
 
 #include <commctrl.h>

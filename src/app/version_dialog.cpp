@@ -1,7 +1,7 @@
 #include "app/version_dialog.h"
 
-#include "app/center_window.h"
-#include "app/viewer_state.h"
+#include "base/center_window.h"
+#include "base/viewer_state.h"
 
 INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {

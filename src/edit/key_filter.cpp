@@ -1,10 +1,10 @@
 #include "edit/key_filter.h"
 
-#include "app/edit_selection.h"
-#include "app/key_state.h"
-#include "app/messages.h"
-#include "app/show_message.h"
-#include "app/viewer_state.h"
+#include "base/edit_selection.h"
+#include "base/key_state.h"
+#include "base/messages.h"
+#include "base/show_message.h"
+#include "base/viewer_state.h"
 #include "edit/key_filter_rule.h"
 
 SetHookFunction setKeyboardHook = SetWindowsHookExA;

@@ -1,7 +1,7 @@
 #include "edit/key_filter_rule.h"
 
-#include "edit/key_codes.h"
-#include "view/column_keys.h"
+#include "base/byte_cell.h"
+#include "base/key_codes.h"
 
 static int IsNavigationKey(uintptr_t key)
 {

@@ -1,7 +1,7 @@
 #include "edit/overwrite_edit.h"
 
-#include "app/edit_selection.h"
-#include "app/viewer_state.h"
+#include "base/edit_selection.h"
+#include "base/viewer_state.h"
 #include "edit/overwrite_text.h"
 #include "res/resource.h"
 

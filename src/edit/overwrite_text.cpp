@@ -2,16 +2,16 @@
 
 #include <string.h>
 
+#include "base/byte_cell.h"
+#include "base/dump_page.h"
 #include "edit/hex_pair.h"
-#include "view/column_format.h"
-#include "view/dump_page.h"
 
 int IsHexColumnShape(const char *text, uint32_t length, uint32_t pageBytes)
 {
-    if (length != 3 * pageBytes)
+    if (length != HEX_CELL_CHARS * pageBytes)
         return 0;
     for (uint32_t k = 0; k < pageBytes; k++) {
-        const char *group = text + 3 * k;
+        const char *group = text + HEX_CELL_CHARS * k;
         if (!IsHexColumnDigit(group[0]) || !IsHexColumnDigit(group[1]) || group[2] != ' ')
             return 0;
     }
@@ -21,7 +21,7 @@ int IsHexColumnShape(const char *text, uint32_t length, uint32_t pageBytes)
 int IsOneTypedHexDigit(const char *validText, const char *text, uint32_t length,
                        uint32_t selStart, uint32_t selEnd, uint32_t pageBytes)
 {
-    uint32_t end = 3 * pageBytes;
+    uint32_t end = HEX_CELL_CHARS * pageBytes;
     if (length != end + 1 || selStart != selEnd || selStart < 1 || selStart > end + 1)
         return 0;
     if (validText[end] != '\0' || !IsHexColumnDigit(text[selStart - 1]))
@@ -44,7 +44,7 @@ static void DropCharacter(char *text, uint32_t position, uint32_t end)
 void OverwriteTypedDigit(char *text, char *charText, uint32_t pageBytes,
                          uint32_t *selStart, uint32_t *selEnd, CharCellChange *cell)
 {
-    uint32_t end = 3 * pageBytes;
+    uint32_t end = HEX_CELL_CHARS * pageBytes;
     uint32_t s = *selStart;
     uint32_t e = *selEnd;
     cell->changed = 0;
@@ -54,7 +54,7 @@ void OverwriteTypedDigit(char *text, char *charText, uint32_t pageBytes,
     if (s == 0 || s > end + 1) {
         // No character stands before such a caret: only the length is kept.
         text[end] = '\0';
-    } else if (s % 3 == 0) {
+    } else if (s % HEX_CELL_CHARS == 0) {
         // Typed onto a blank: the keystroke only carries the caret over it.
         DropCharacter(text, s - 1, end);
     } else {
@@ -64,14 +64,14 @@ void OverwriteTypedDigit(char *text, char *charText, uint32_t pageBytes,
         // the one dropped, and no cell belongs to that position: the
         // character text stays as it is.
         if (s <= end) {
-            uint32_t k = (s - 1) / 3;
-            char pair[2] = { text[3 * k], text[3 * k + 1] };
+            uint32_t k = (s - 1) / HEX_CELL_CHARS;
+            char pair[2] = { text[HEX_CELL_CHARS * k], text[HEX_CELL_CHARS * k + 1] };
             unsigned char value = HexPairValue(pair);
             cell->changed = 1;
             cell->index = 18 * (k / DUMP_LINE_BYTES) + k % DUMP_LINE_BYTES;
             cell->value = ColumnChar(value);
             charText[cell->index] = cell->value;
-            if (s % 3 == 2) {
+            if (s % HEX_CELL_CHARS == 2) {
                 s += 1;
                 e += 1;
             }
@@ -85,7 +85,7 @@ int ApplyHexColumnEdit(char *hexText, char *charText, uint32_t pageBytes,
                        const char *controlText, uint32_t controlLength,
                        uint32_t *selStart, uint32_t *selEnd)
 {
-    uint32_t end = 3 * pageBytes;
+    uint32_t end = HEX_CELL_CHARS * pageBytes;
     if (!IsOneTypedHexDigit(hexText, controlText, controlLength, *selStart, *selEnd,
                             pageBytes)) {
         if (*selStart > end)

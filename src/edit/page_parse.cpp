@@ -2,13 +2,14 @@
 
 #include <string.h>
 
+#include "base/byte_cell.h"
+#include "base/dump_page.h"
 #include "edit/hex_pair.h"
-#include "view/dump_page.h"
 
 void ParseHexPage(const char *hexText, uint32_t pageBytes, unsigned char *bytes)
 {
     for (uint32_t i = 0; i < pageBytes; i++) {
-        char pair[2] = { hexText[3 * i], hexText[3 * i + 1] };
+        char pair[2] = { hexText[HEX_CELL_CHARS * i], hexText[HEX_CELL_CHARS * i + 1] };
         bytes[i] = HexPairValue(pair);
     }
 }

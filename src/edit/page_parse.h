@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "view/page_copy.h"
+#include "file/page_copy.h"
 
 // bytes[i] = HexPairValue of a copy of hexText[3i] and hexText[3i + 1], for
 // i < pageBytes. hexText is left as it is.

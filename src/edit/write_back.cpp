@@ -1,6 +1,6 @@
 #include "edit/write_back.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
 #include "edit/overwrite_text.h"
 #include "edit/page_parse.h"
 #include "file/mapped_file.h"
@@ -44,5 +44,5 @@ void WriteBack(HWND dialog, uint64_t line)
     // A fault part-way leaves the bytes before it stored and the rest not.
     viewer.storeCount++;
     PageStore store = {dialog, line};
-    GuardViewAccess(dialog, StoreShownPage, &store);
+    GuardViewAccess(dialog, ReleasePageView, StoreShownPage, &store);
 }

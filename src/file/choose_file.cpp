@@ -1,9 +1,8 @@
 #include "file/choose_file.h"
 
-#include "app/messages.h"
-#include "app/show_message.h"
+#include "base/messages.h"
+#include "base/show_message.h"
 #include "file/command_line.h"
-#include "file/mapped_file.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -25,21 +24,19 @@ int ChooseFile(HWND owner, char *path)
     return GetOpenFileNameA(&request) ? 1 : 0;
 }
 
-void OpenDroppedFile(HWND dialog, HDROP drop)
+int DroppedFilePath(HDROP drop, char *path)
 {
+    int found = 0;
     // A path too long for the buffer would be cut to one that may name
     // another file: it is passed over like one whose attributes cannot be read.
     if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) != 0 &&
         DragQueryFileA(drop, 0, NULL, 0) < PATH_CAPACITY) {
-        char path[PATH_CAPACITY];
         DragQueryFileA(drop, 0, path, PATH_CAPACITY);
         DWORD attributes = GetFileAttributesA(path);
-        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            OpenMappedFile(dialog, path);
-            SetForegroundWindow(dialog);
-        }
+        found = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
     DragFinish(drop);
+    return found;
 }
 
 static int IsFolder(const char *path)
@@ -48,18 +45,17 @@ static int IsFolder(const char *path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-void OpenCommandLineFile(HWND dialog, const char *commandLine)
+int CommandLineFilePath(HWND dialog, const char *commandLine, char *path)
 {
-    char path[PATH_CAPACITY];
     int argument = FirstArgument(commandLine, path, PATH_CAPACITY);
     if (argument == ARGUMENT_NONE) {
-        return;
+        return 0;
     }
     // Unlike a dropped folder, a folder named here is reported: the user
     // asked for it by name.
     if (argument == ARGUMENT_TOO_LONG || IsFolder(path)) {
         ShowMessage(dialog, MSG_CANNOT_OPEN);
-        return;
+        return 0;
     }
-    OpenMappedFile(dialog, path);
+    return 1;
 }

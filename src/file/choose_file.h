@@ -1,5 +1,5 @@
 // How the user names the file: the open-file dialog, a drop on the dialog, or
-// the program's command line.
+// the program's command line. Each gives a path to open.
 #ifndef KORVEX_CHOOSE_FILE_H
 #define KORVEX_CHOOSE_FILE_H
 
@@ -11,14 +11,15 @@
 // when the user cancelled or the dialog failed.
 int ChooseFile(HWND owner, char *path);
 
-// Opens the first dropped item when it is a readable non-directory whose path
-// fits in PATH_CAPACITY; always finishes the drop.
-void OpenDroppedFile(HWND dialog, HDROP drop);
+// The first dropped item: 1 with its path in path (PATH_CAPACITY characters)
+// when it is a readable non-directory whose path fits, else 0. Always
+// finishes the drop.
+int DroppedFilePath(HDROP drop, char *path);
 
-// Opens the file that the command line's first argument names, as a file
-// chosen in the open-file dialog is opened. Without an argument nothing
-// happens; a folder, or a path too long for PATH_CAPACITY, gets the message
-// of a file that cannot be opened.
-void OpenCommandLineFile(HWND dialog, const char *commandLine);
+// The file that the command line's first argument names: 1 with its path in
+// path (PATH_CAPACITY characters). 0 without an argument; 0 after the
+// message of a file that cannot be opened, owned by dialog, for a folder or
+// a path too long for PATH_CAPACITY.
+int CommandLineFilePath(HWND dialog, const char *commandLine, char *path);
 
 #endif

@@ -1,6 +1,6 @@
 #include "file/file_geometry.h"
 
-#include "view/dump_page.h"
+#include "base/dump_page.h"
 
 uint64_t JoinFileSize(uint32_t sizeHigh, uint32_t sizeLow)
 {

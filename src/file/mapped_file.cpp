@@ -1,15 +1,11 @@
 #include "file/mapped_file.h"
 
-#include "app/messages.h"
-#include "app/show_message.h"
-#include "app/viewer_state.h"
-#include "edit/write_back.h"
+#include "base/messages.h"
+#include "base/show_message.h"
+#include "base/viewer_state.h"
 #include "file/file_geometry.h"
 #include "file/window_math.h"
 #include "res/resource.h"
-#include "search/incremental_search.h"
-#include "view/caret_status.h"
-#include "view/load_page.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
 MapViewFunction mapFileView = MapViewOfFile;
@@ -29,18 +25,8 @@ void ReleasePageView(void)
     }
 }
 
-// The goto command is there exactly while a file is open, whichever way it
-// was opened or closed.
-static void EnableGotoCommand(HWND dialog, int enable)
+void CloseMappedFile(void)
 {
-    EnableMenuItem(GetMenu(dialog), IDM_GOTO, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
-}
-
-void CloseMappedFile(HWND dialog)
-{
-    // A search must not go on into the next file at this one's position.
-    AbandonSearch();
-    WriteBack(dialog, viewer.topLine);
     // Whatever stays on screen belongs to no open file from here on.
     viewer.pageRendered = 0;
     ReleasePageView();
@@ -51,8 +37,6 @@ void CloseMappedFile(HWND dialog)
     if (viewer.fileHandle != INVALID_HANDLE_VALUE) {
         CloseFileHandle();
     }
-    EnableGotoCommand(dialog, 0);
-    ShowCaretOffset();
 }
 
 static void ShowFileSize(HWND dialog)
@@ -62,16 +46,13 @@ static void ShowFileSize(HWND dialog)
     SetDlgItemTextA(dialog, IDC_FILESIZE, text);
 }
 
-void OpenMappedFile(HWND dialog, const char *path)
+int OpenMappedFile(HWND dialog, const char *path)
 {
-    CloseMappedFile(dialog);
-    SendMessageA(viewer.hexEdit, EM_SETREADONLY, FALSE, 0);
-
     viewer.fileHandle = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, NULL);
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         ShowMessage(dialog, MSG_CANNOT_OPEN);
-        return;
+        return 0;
     }
 
     DWORD sizeHigh = 0;
@@ -80,19 +61,19 @@ void OpenMappedFile(HWND dialog, const char *path)
     if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
         CloseFileHandle();
         ShowMessage(dialog, MSG_CANNOT_OPEN);
-        return;
+        return 0;
     }
     viewer.fileSize = JoinFileSize(sizeHigh, sizeLow);
     int sizeCheck = CheckFileSize(viewer.fileSize);
     if (sizeCheck == FILE_SIZE_TOO_LARGE) {
         CloseFileHandle();
         ShowMessage(dialog, MSG_TOO_LARGE);
-        return;
+        return 0;
     }
     if (sizeCheck == FILE_SIZE_EMPTY) {
         CloseFileHandle();
         ShowMessage(dialog, MSG_EMPTY_FILE);
-        return;
+        return 0;
     }
 
     SYSTEM_INFO system;
@@ -104,21 +85,12 @@ void OpenMappedFile(HWND dialog, const char *path)
     if (viewer.mappingHandle == NULL) {
         CloseFileHandle();
         ShowMessage(dialog, MSG_MAPPING_FAILED);
-        return;
+        return 0;
     }
 
     ShowFileSize(dialog);
-    viewer.topLine = 0;
     CountLines(viewer.fileSize, &viewer.lineCount, &viewer.tailBytes);
-
-    HWND scroll = GetDlgItem(dialog, IDC_SCROLL);
-    int rangeTop = ScrollRangeTop(viewer.lineCount, &viewer.scaledScroll);
-    SetScrollRange(scroll, SB_CTL, 0, rangeTop, TRUE);
-    SetScrollPos(scroll, SB_CTL, 0, TRUE);
-
-    LoadPage(dialog, 0);
-    EnableWindow(GetDlgItem(dialog, IDC_GO), TRUE);
-    EnableGotoCommand(dialog, 1);
+    return 1;
 }
 
 int MapWindow(HWND owner, uint64_t line, WindowSpan *span)

@@ -9,17 +9,15 @@
 
 #include <stdint.h>
 
-// Closes the previous file, then opens path for reading and writing without
-// sharing, maps it, shows its first page and enables GO and the goto
-// command. Success shows as fileHandle not INVALID_HANDLE_VALUE; every
-// refusal is reported and leaves no file open.
-void OpenMappedFile(HWND dialog, const char *path);
+// Opens path for reading and writing without sharing, maps it, and sets the
+// file's size, lines and window size, shown in IDC_FILESIZE; no file may be
+// open. 1 on success; every refusal is reported, owned by dialog, and
+// leaves no file open: 0.
+int OpenMappedFile(HWND dialog, const char *path);
 
-// Stores the shown page's pending edits, then releases the view, the mapping
-// and the file; the goto command is grayed and the status line left empty,
-// since what stays shown belongs to no file. Changes nothing when no file is
-// open.
-void CloseMappedFile(HWND dialog);
+// Releases the view, the mapping and the file; what stays shown belongs to
+// no file from then on. Changes nothing when no file is open.
+void CloseMappedFile(void);
 
 // Unmaps the page's window, if one is mapped; the next MapWindow maps afresh.
 void ReleasePageView(void);
@@ -36,8 +34,8 @@ int MapWindowForPage(void *context, uint64_t line, WindowSpan *span, unsigned ch
 typedef DWORD(WINAPI *FileSizeFunction)(HANDLE, LPDWORD);
 extern FileSizeFunction queryFileSize;
 
-// The one call that maps a view, the page's and the search's; tests replace
-// it where they cannot use up the address space to make it fail.
+// The one call that maps a view; tests replace it where they cannot use up
+// the address space to make it fail.
 typedef LPVOID(WINAPI *MapViewFunction)(HANDLE, DWORD, DWORD, DWORD, SIZE_T);
 extern MapViewFunction mapFileView;
 

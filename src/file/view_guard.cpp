@@ -1,9 +1,8 @@
 #include "file/view_guard.h"
 
-#include "app/messages.h"
-#include "app/show_message.h"
-#include "app/viewer_state.h"
-#include "file/mapped_file.h"
+#include "base/messages.h"
+#include "base/show_message.h"
+#include "base/viewer_state.h"
 
 #include <stdint.h>
 
@@ -76,7 +75,8 @@ static LONG CALLBACK OnViewFault(EXCEPTION_POINTERS *pointers)
 }
 
 
-int GuardViewAccess(HWND owner, void (*access)(void *), void *argument)
+int GuardViewAccess(HWND owner, void (*releaseView)(void), void (*access)(void *),
+                    void *argument)
 {
     if (faultHandler == NULL) {
         faultHandler = AddVectoredExceptionHandler(1, OnViewFault);
@@ -94,7 +94,7 @@ int GuardViewAccess(HWND owner, void (*access)(void *), void *argument)
     // The view may hold pages the file can no longer back: drop it, so the
     // next access maps the window again.
     if (InsidePageView(guard.faultAddress)) {
-        ReleasePageView();
+        releaseView();
     }
     ShowMessage(owner, MSG_FILE_ACCESS_FAILED);
     return 0;

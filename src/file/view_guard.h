@@ -8,12 +8,13 @@
 #include <windows.h>
 
 // Runs access(argument). 1 when it ran to its end; 0 when it faulted inside
-// the page's view: the view is then unmapped so that the next access maps
+// the page's view: releaseView is then called, so that the next access maps
 // afresh, and
 // "ﾌｧｲﾙの読み書きに失敗しました。" has been shown, owned by owner. Whatever
 // access did before the fault stays done. Faults anywhere else are left to
 // the system as before. Guards nest, so a modal loop inside access may run
 // guarded accesses of its own.
-int GuardViewAccess(HWND owner, void (*access)(void *), void *argument);
+int GuardViewAccess(HWND owner, void (*releaseView)(void), void (*access)(void *),
+                    void *argument);
 
 #endif

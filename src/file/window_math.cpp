@@ -1,6 +1,6 @@
 #include "file/window_math.h"
 
-#include "view/dump_page.h"
+#include "base/dump_page.h"
 
 uint64_t LocateWindow(uint64_t line, uint32_t windowSize, uint64_t fileSize,
                       WindowSpan *span)

@@ -28,6 +28,8 @@
 #define IDM_SEARCH 202
 #define IDM_VERSION 203
 #define IDM_GOTO 204
+// No menu item: F3 in the hex column opens the search with the text kept.
+#define IDM_SEARCH_AGAIN 210
 
 // IDD_VERSION
 #define IDC_VERSION_NAME 300

@@ -1,16 +1,18 @@
 #include "search/incremental_search.h"
 
-#include "app/edit_selection.h"
-#include "app/messages.h"
-#include "app/show_message.h"
-#include "app/viewer_state.h"
+#include "base/byte_cell.h"
+#include "base/dump_page.h"
+#include "base/edit_selection.h"
+#include "base/messages.h"
+#include "base/show_message.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
+#include "search/search_buffer.h"
 #include "search/search_pattern.h"
 #include "search/search_progress.h"
 #include "search/search_scan.h"
-#include "search/search_buffer.h"
+#include "view/caret_offset.h"
 #include "view/caret_status.h"
-#include "view/dump_page.h"
 #include "view/load_page.h"
 
 #include <string.h>
@@ -20,7 +22,7 @@ uint32_t searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
 uint32_t CaretByteIndex(void)
 {
     EditSelection selection = ReadEditSelection(viewer.hexEdit);
-    return CaretByteIndexFromSelection(selection.start, selection.end);
+    return SearchStartByte(selection.start, selection.end);
 }
 
 void StartSearch(HWND dialog)
@@ -58,8 +60,9 @@ static void ShowHit(uint64_t hit)
 {
     LoadPage(viewer.mainDialog, hit / DUMP_LINE_BYTES);
     uint32_t index = (uint32_t)(hit - viewer.topLine * DUMP_LINE_BYTES);
-    SendMessageA(viewer.hexEdit, EM_SETSEL, index * 3, index * 3 + viewer.patternLength * 3 - 1);
-    ShowCaretOffset();
+    SendMessageA(viewer.hexEdit, EM_SETSEL, index * HEX_CELL_CHARS,
+                 (index + viewer.patternLength) * HEX_CELL_CHARS - 1);
+    ShowStatusLine();
 }
 
 

@@ -1,6 +1,6 @@
 #include "search/search_buffer.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
 #include "search/search_scan.h"
 
 uint32_t searchBufferBytes = SEARCH_BUFFER_BYTES;

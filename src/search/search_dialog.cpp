@@ -1,8 +1,8 @@
 #include "search/search_dialog.h"
 
-#include "app/center_window.h"
-#include "app/paint_nothing.h"
-#include "app/viewer_state.h"
+#include "base/center_window.h"
+#include "base/paint_nothing.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
 #include "search/incremental_search.h"
 

@@ -2,8 +2,8 @@
 
 #include <string.h>
 
+#include "base/dump_page.h"
 #include "edit/hex_pair.h"
-#include "view/dump_page.h"
 
 static uint32_t TextLength(const char *text)
 {
@@ -31,13 +31,4 @@ uint32_t StringSearchPattern(const char *text, unsigned char *pattern)
     uint32_t length = TextLength(text);
     memcpy(pattern, text, length);
     return length;
-}
-
-uint32_t CaretByteIndexFromSelection(uint32_t selStart, uint32_t selEnd)
-{
-    const uint32_t lineChars = 3 * DUMP_LINE_BYTES;
-    uint32_t index = selStart / lineChars * DUMP_LINE_BYTES + selStart % lineChars / 3;
-    if (selEnd % 3 == 2)
-        index += 1;
-    return index;
 }

@@ -1,5 +1,4 @@
-// The search text turned into the bytes searched for, and the byte the
-// hex column's caret names as the search's start.
+// The search text turned into the bytes searched for.
 #ifndef KORVEX_SEARCH_PATTERN_H
 #define KORVEX_SEARCH_PATTERN_H
 
@@ -20,13 +19,5 @@ uint32_t HexSearchPattern(const char *text, unsigned char *pattern);
 
 // String mode: the text's bytes as they are, up to SEARCH_TEXT_MAX.
 uint32_t StringSearchPattern(const char *text, unsigned char *pattern);
-
-// The byte of the page at which a search from the hex column's selection
-// begins: the byte whose digits selStart stands before or between, the next
-// one when selEnd is just past a byte's second digit. The visual line is
-// taken as selStart / 48, so a caret at the very end of a page (after its
-// last blank, even where that is the start of a line that the control does
-// not show) names the byte after the page's last byte.
-uint32_t CaretByteIndexFromSelection(uint32_t selStart, uint32_t selEnd);
 
 #endif

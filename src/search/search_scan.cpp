@@ -8,8 +8,8 @@
 #define KORVEX_HAVE_SSE2_SCAN 1
 #endif
 
+#include "base/dump_page.h"
 #include "file/window_math.h"
-#include "view/dump_page.h"
 
 // The first start position from next to last (both included) at which the
 // whole pattern stands, or null.

@@ -1,16 +1,14 @@
 #include "view/caret_offset.h"
 
-#include "app/messages.h"
+#include "base/byte_cell.h"
+#include "base/dump_page.h"
+#include "base/messages.h"
 #include "view/column_format.h"
-#include "view/column_keys.h"
-#include "view/dump_page.h"
 
 #include <string.h>
 
-// Characters per line of each column: three per byte in the hex column,
-// sixteen and CR LF in the character column.
+// Characters per line of the character column: sixteen and CR LF.
 enum {
-    CARET_HEX_CELL = 3,
     CARET_CHAR_LINE = DUMP_LINE_BYTES + 2
 };
 
@@ -41,8 +39,8 @@ CaretBytes CaretBytesOf(int column, uint32_t selStart, uint32_t selEnd, uint32_t
     CaretBytes bytes = {0, 0};
     uint32_t last;
     if (column == COLUMN_HEX) {
-        bytes.first = selStart / CARET_HEX_CELL;
-        last = selEnd > selStart ? (selEnd - 1) / CARET_HEX_CELL : 0;
+        bytes.first = selStart / HEX_CELL_CHARS;
+        last = selEnd > selStart ? (selEnd - 1) / HEX_CELL_CHARS : 0;
     } else {
         bytes.first = CharPositionByte(selStart);
         last = selEnd > selStart ? CharByteBefore(selEnd) : 0;
@@ -102,5 +100,14 @@ int OffsetOnPage(uint64_t offset, uint64_t topLine, uint32_t pageBytes)
 
 uint32_t HexCaretAt(uint64_t offset, uint64_t topLine)
 {
-    return (uint32_t)(offset - topLine * DUMP_LINE_BYTES) * CARET_HEX_CELL;
+    return (uint32_t)(offset - topLine * DUMP_LINE_BYTES) * HEX_CELL_CHARS;
+}
+
+uint32_t SearchStartByte(uint32_t selStart, uint32_t selEnd)
+{
+    const uint32_t lineChars = HEX_CELL_CHARS * DUMP_LINE_BYTES;
+    uint32_t index = selStart / lineChars * DUMP_LINE_BYTES + selStart % lineChars / HEX_CELL_CHARS;
+    if (selEnd % HEX_CELL_CHARS == 2)
+        index += 1;
+    return index;
 }

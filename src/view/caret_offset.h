@@ -6,8 +6,7 @@
 
 #include <stdint.h>
 
-// The status line's longest text, its terminating zero included, fits.
-#define CARET_OFFSET_TEXT_SIZE 64
+#include "base/messages.h"
 
 // The page bytes a column's selection (selStart to selEnd, equal for a bare
 // caret) stands on.
@@ -15,6 +14,11 @@ struct CaretBytes {
     uint32_t first;  // the byte the selection starts on; pageBytes past the last
     uint32_t count;  // bytes the selection touches; 0 for a bare caret
 };
+
+// Two rules name the byte at the caret. The status line and the goto name
+// the byte whose cell the caret stands in; a search starts one byte on when
+// the selection ends after a byte's second digit, as a shown hit's does, so
+// that F3 goes past the hit instead of finding it again.
 
 // column is COLUMN_HEX or the character column (any other value).
 // Hex column: positions 3k and 3k + 1 (before a digit) and 3k + 2 (on the
@@ -38,5 +42,13 @@ int OffsetOnPage(uint64_t offset, uint64_t topLine, uint32_t pageBytes);
 // The hex column position before the first digit of the byte at offset, on
 // the page at topLine (offset on that page).
 uint32_t HexCaretAt(uint64_t offset, uint64_t topLine);
+
+// The byte of the page at which a search from the hex column's selection
+// begins: the byte whose digits selStart stands before or between, the next
+// one when selEnd is just past a byte's second digit. The visual line is
+// taken as selStart / 48, so a caret at the very end of a page (after its
+// last blank, even where that is the start of a line that the control does
+// not show) names the byte after the page's last byte.
+uint32_t SearchStartByte(uint32_t selStart, uint32_t selEnd);
 
 #endif

@@ -1,11 +1,11 @@
 #include "view/caret_status.h"
 
-#include "app/edit_selection.h"
-#include "app/viewer_state.h"
+#include "base/byte_cell.h"
+#include "base/dump_page.h"
+#include "base/edit_selection.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
-#include "view/column_keys.h"
-#include "view/dump_page.h"
 
 #include <string.h>
 
@@ -19,7 +19,7 @@ static HWND CaretColumn(void)
     return viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
 }
 
-void ShowCaretOffset(void)
+void ShowStatusLine(void)
 {
     char text[CARET_OFFSET_TEXT_SIZE] = "";
     if (PageShown()) {

@@ -10,7 +10,7 @@
 // page; it is empty while no file is open and while the columns show text
 // that belongs to no page (after a failed page load). Sets the control's
 // text only when it changes.
-void ShowCaretOffset(void);
+void ShowStatusLine(void);
 
 // The file offset the status line shows: the byte under the caret, or the
 // selection's first byte. The page's first byte while the columns belong to

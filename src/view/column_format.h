@@ -4,10 +4,6 @@
 
 #include <stdint.h>
 
-// How a byte shows in the character column: itself from 0x20 to 0x7F,
-// otherwise '.', so no double-byte character can ever form.
-char ColumnChar(unsigned char b);
-
 // Writes "HHHHHHHH LLLLLLLL", the high and low double words of offset in
 // upper-case hex, the address column's format; no terminator. Returns the
 // end of what it wrote.

@@ -1,14 +1,19 @@
 #include "view/column_key_handlers.h"
 
-#include "app/edit_selection.h"
-#include "app/key_state.h"
-#include "app/viewer_state.h"
+#include "base/edit_selection.h"
+#include "base/key_state.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
-#include "search/search_dialog.h"
 #include "view/column_keys.h"
 #include "view/load_page.h"
 
-#include <string.h>
+
+// Posted, as the menu's command arrives: the dialog opens once the key has
+// been handled, not inside the column's own handling.
+static void PostCommand(WPARAM command)
+{
+    PostMessageA(viewer.mainDialog, WM_COMMAND, command, 0);
+}
 
 static void ReadColumn(HWND column, int kind, WPARAM key, ColumnKeyInput *input)
 {
@@ -35,10 +40,8 @@ static void Apply(HWND column, const ColumnKeyAction *action)
         int end = GetWindowTextLengthA(column);
         SendMessageA(column, EM_SETSEL, end, end);
     }
-    // Posted, as the menu's command arrives: the modal dialog opens once
-    // the key has been handled, not inside the column's own handling.
     if (action->openGoto) {
-        PostMessageA(viewer.mainDialog, WM_COMMAND, IDM_GOTO, 0);
+        PostCommand(IDM_GOTO);
     }
 }
 
@@ -54,23 +57,21 @@ static void RunColumnKeyRule(ColumnKeyRule rule, HWND column, int kind, WPARAM k
     Apply(column, &action);
 }
 
-void HexKeyDown(HWND window, WPARAM key)
+void HexKeyDown(WPARAM key)
 {
     RunColumnKeyRule(ColumnKeyDown, viewer.hexEdit, COLUMN_HEX, key);
 
     int search = HexSearchKey((unsigned)key, IsKeyDown(VK_CONTROL), IsKeyDown(VK_F3),
                               (unsigned char)viewer.searchInput[0]);
     if (search == SEARCH_KEY_NEW) {
-        memset(viewer.searchInput, 0, sizeof viewer.searchInput);
-        OpenSearchDialog(window);
+        PostCommand(IDM_SEARCH);
     } else if (search == SEARCH_KEY_RESUME) {
-        OpenSearchDialog(window);
+        PostCommand(IDM_SEARCH_AGAIN);
     }
 }
 
-void CharKeyDown(HWND window, WPARAM key)
+void CharKeyDown(WPARAM key)
 {
-    (void)window;
     RunColumnKeyRule(ColumnKeyDown, viewer.charEdit, COLUMN_CHAR, key);
 }
 

@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-void HexKeyDown(HWND window, WPARAM key);
-void CharKeyDown(HWND window, WPARAM key);
+void HexKeyDown(WPARAM key);
+void CharKeyDown(WPARAM key);
 void HexKeyUp(WPARAM key);
 void CharKeyUp(WPARAM key);
 

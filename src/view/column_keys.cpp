@@ -1,12 +1,10 @@
 #include "view/column_keys.h"
 
-#include "edit/key_codes.h"
-#include "view/dump_page.h"
+#include "base/dump_page.h"
+#include "base/key_codes.h"
 
-// Characters per visual line, and the character positions the edge rules use.
+// The character positions the edge rules use.
 enum {
-    KEYS_HEX_LINE_CHARS = 48,
-    KEYS_CHAR_LINE_CHARS = 18,
     KEYS_HEX_LAST_LOW_DIGIT = 2302,  // low digit of byte 767
     KEYS_HEX_LINE_46_BLANK = 2255,   // blank ending visual line 46
     KEYS_HEX_LINE_0_BLANK = 47,      // blank ending visual line 0
@@ -14,17 +12,6 @@ enum {
     KEYS_CHAR_LINE_46_CR = 845,      // between the CR and LF ending line 46
     KEYS_CHAR_LINE_0_END = 16        // end of line 0, before its CR LF
 };
-
-uint32_t HexCaretLine(uint32_t selStart)
-{
-    uint32_t line = selStart / KEYS_HEX_LINE_CHARS;
-    return line > DUMP_PAGE_LINES - 1 ? (uint32_t)(DUMP_PAGE_LINES - 1) : line;
-}
-
-uint32_t CharCaretLine(uint32_t selStart)
-{
-    return selStart / KEYS_CHAR_LINE_CHARS;
-}
 
 int NextLineExists(uint64_t topLine, uint32_t caretLine, uint64_t lineCount)
 {
@@ -113,13 +100,13 @@ void ColumnKeyUp(const ColumnKeyInput *in, ColumnKeyAction *action)
     case KEY_CODE_LEFT:
         // Off the blank, onto the low digit of the byte before; a blank is
         // never at 0, so selStart is at least 2 here.
-        if (in->column == COLUMN_HEX && in->selStart % 3 == 2) {
+        if (in->column == COLUMN_HEX && in->selStart % HEX_CELL_CHARS == 2) {
             Select(action, in->selStart - 1, in->selEnd - 1);
         }
         break;
     case KEY_CODE_RIGHT:
         // Over the blank, onto the high digit of the next byte.
-        if (in->column == COLUMN_HEX && in->selStart % 3 == 2) {
+        if (in->column == COLUMN_HEX && in->selStart % HEX_CELL_CHARS == 2) {
             Select(action, in->selStart + 1, in->selEnd + 1);
         }
         break;

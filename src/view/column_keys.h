@@ -7,11 +7,7 @@
 
 #include <stdint.h>
 
-// The same values as editFocus.
-enum ColumnKind {
-    COLUMN_HEX = 1,
-    COLUMN_CHAR = 2
-};
+#include "base/byte_cell.h"
 
 // What to set as the selection after the (possible) page load.
 enum ColumnSelect {
@@ -39,13 +35,6 @@ struct ColumnKeyAction {
     uint32_t selEnd;
     int openGoto;    // 1: Ctrl+G, the goto command, once the key is done
 };
-
-// The visual line of a hex position: 48 characters a line, the end of a
-// full page's text still on the last line.
-uint32_t HexCaretLine(uint32_t selStart);
-
-// The line of a character-column position: 16 characters and CR LF a line.
-uint32_t CharCaretLine(uint32_t selStart);
 
 // 1 when the file has a line after the one the caret is on.
 int NextLineExists(uint64_t topLine, uint32_t caretLine, uint64_t lineCount);

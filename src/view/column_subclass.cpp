@@ -1,10 +1,9 @@
 #include "view/column_subclass.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
 #include "edit/overwrite_edit.h"
 #include "view/caret_status.h"
 #include "view/column_key_handlers.h"
-#include "view/column_keys.h"
 #include "view/scroll_handlers.h"
 
 // The messages after which the column's caret or selection may stand
@@ -44,14 +43,14 @@ LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LP
     // the page and the caret they left.
     switch (message) {
     case WM_KEYDOWN:
-        if (viewer.editFocus == COLUMN_HEX) {
-            HexKeyDown(window, wParam);
+        if (window == viewer.hexEdit) {
+            HexKeyDown(wParam);
         } else {
-            CharKeyDown(window, wParam);
+            CharKeyDown(wParam);
         }
         break;
     case WM_KEYUP:
-        if (viewer.editFocus == COLUMN_HEX) {
+        if (window == viewer.hexEdit) {
             HexKeyUp(wParam);
         } else {
             CharKeyUp(wParam);
@@ -67,7 +66,7 @@ LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LP
     }
     LRESULT result = CallWindowProcA(viewer.savedEditProc, window, message, wParam, lParam);
     if (MayMoveCaret(message, wParam)) {
-        ShowCaretOffset();
+        ShowStatusLine();
     }
     return result;
 }

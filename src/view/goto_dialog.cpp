@@ -1,13 +1,13 @@
 #include "view/goto_dialog.h"
 
-#include "app/center_window.h"
-#include "app/messages.h"
-#include "app/show_message.h"
-#include "app/viewer_state.h"
+#include "base/center_window.h"
+#include "base/dump_page.h"
+#include "base/messages.h"
+#include "base/show_message.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_status.h"
-#include "view/dump_page.h"
 #include "view/load_page.h"
 #include "view/offset_text.h"
 
@@ -89,7 +89,7 @@ static void ShowOffset(HWND dialog, uint64_t offset)
     SetFocus(viewer.hexEdit);
     uint32_t caret = HexCaretAt(offset, viewer.topLine);
     SendMessageA(viewer.hexEdit, EM_SETSEL, caret, caret);
-    ShowCaretOffset();
+    ShowStatusLine();
 }
 
 void HandleGoto(HWND dialog)

@@ -1,6 +1,6 @@
 #include "view/jump_parse.h"
 
-#include "view/dump_page.h"
+#include "base/dump_page.h"
 
 // The white space of the C locale; the program never changes its locale, and
 // a fixed set keeps code page 932 lead bytes from ever counting as blanks.

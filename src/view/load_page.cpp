@@ -1,14 +1,15 @@
 #include "view/load_page.h"
 
-#include "app/viewer_state.h"
+#include "base/dump_page.h"
+#include "base/viewer_state.h"
 #include "edit/write_back.h"
+#include "file/file_geometry.h"
 #include "file/mapped_file.h"
+#include "file/page_copy.h"
 #include "file/view_guard.h"
 #include "res/resource.h"
 #include "view/caret_status.h"
 #include "view/column_format.h"
-#include "view/dump_page.h"
-#include "view/page_copy.h"
 #include "view/page_math.h"
 
 struct PageCopy {
@@ -39,15 +40,25 @@ void LoadPage(HWND dialog, uint64_t line)
 
     unsigned char page[DUMP_PAGE_BYTES];
     PageCopy copy = {dialog, page, 0};
-    if (!GuardViewAccess(dialog, CopyShownPage, &copy) || !copy.copied) {
+    if (!GuardViewAccess(dialog, ReleasePageView, CopyShownPage, &copy) || !copy.copied) {
         // The columns still show the page left behind; none of it may be
         // stored at the new topLine, and no offset belongs to it.
         viewer.pageRendered = 0;
-        ShowCaretOffset();
+        ShowStatusLine();
         return;
     }
     RenderPage(dialog, viewer.topLine, page);
-    ShowCaretOffset();
+    ShowStatusLine();
+}
+
+void ShowFirstPage(HWND dialog)
+{
+    viewer.topLine = 0;
+    HWND scroll = GetDlgItem(dialog, IDC_SCROLL);
+    int rangeTop = ScrollRangeTop(viewer.lineCount, &viewer.scaledScroll);
+    SetScrollRange(scroll, SB_CTL, 0, rangeTop, TRUE);
+    SetScrollPos(scroll, SB_CTL, 0, TRUE);
+    LoadPage(dialog, 0);
 }
 
 void RenderPage(HWND dialog, uint64_t line, const unsigned char *bytes)

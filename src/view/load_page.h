@@ -11,6 +11,10 @@
 // the caret's offset on it. Does nothing while no file is open.
 void LoadPage(HWND dialog, uint64_t line);
 
+// Sets the scroll bar's range for a file just opened and shows its first
+// page.
+void ShowFirstPage(HWND dialog);
+
 // Fills the address, hex and character columns with the pageBytes bytes of
 // the page at line, and takes the hex text's snapshot.
 void RenderPage(HWND dialog, uint64_t line, const unsigned char *bytes);

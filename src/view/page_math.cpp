@@ -1,7 +1,7 @@
 #include "view/page_math.h"
 
+#include "base/dump_page.h"
 #include "file/file_geometry.h"
-#include "view/dump_page.h"
 
 uint64_t ClampTopLine(uint64_t line, uint64_t lineCount)
 {

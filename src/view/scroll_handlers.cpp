@@ -1,6 +1,6 @@
 #include "view/scroll_handlers.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
 #include "view/jump_parse.h"
 #include "view/load_page.h"

@@ -1,6 +1,6 @@
 #include "view/scroll_math.h"
 
-#include "view/dump_page.h"
+#include "base/dump_page.h"
 
 int ScrollBarLine(unsigned code, unsigned position, uint64_t topLine,
                   uint64_t lineCount, int scaledScroll, uint64_t *line)

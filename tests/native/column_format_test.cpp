@@ -1,3 +1,4 @@
+#include "base/byte_cell.h"
 #include "view/column_format.h"
 
 #include <gtest/gtest.h>

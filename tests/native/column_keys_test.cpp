@@ -1,6 +1,6 @@
 #include "view/column_keys.h"
 
-#include "edit/key_codes.h"
+#include "base/key_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -156,23 +156,6 @@ TEST(ColumnKeys, KeyUp)
     };
     for (const KeyCase &c : cases) {
         Check(c, ColumnKeyUp);
-    }
-}
-
-TEST(ColumnKeys, CaretLines)
-{
-    const struct {
-        uint32_t position, hexLine, charLine;
-    } cases[] = {
-        {0, 0, 0},       {16, 0, 0},      {17, 0, 0},      {18, 0, 1},
-        {47, 0, 2},      {48, 1, 2},      {845, 17, 46},   {846, 17, 47},
-        {862, 17, 47},   {2255, 46, 125}, {2256, 47, 125}, {2303, 47, 127},
-        {2304, 47, 128}, {9999, 47, 555},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.position);
-        EXPECT_EQ(HexCaretLine(c.position), c.hexLine);
-        EXPECT_EQ(CharCaretLine(c.position), c.charLine);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "file/file_geometry.h"
 #include "file/window_math.h"
-#include "view/page_copy.h"
+#include "file/page_copy.h"
 #include "view/page_math.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "open_file_fixture.h"
 
 #include "file/mapped_file.h"
+#include "app/file_life.h"
 
 #include <stdlib.h>
 
@@ -30,13 +31,13 @@ void ExpectRefused(HWND dialog, const std::string &path, const std::string &prev
     for (int withPrevious = 0; withPrevious < 2; withPrevious++) {
         SCOPED_TRACE(withPrevious ? "after a file was open" : "with no file open before");
         if (withPrevious) {
-            OpenMappedFile(dialog, previous.c_str());
+            OpenFile(dialog, previous.c_str());
             ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
         }
         std::string hex = ItemText(dialog, IDC_HEX);
         StartMessageBoxCapture();
 
-        OpenMappedFile(dialog, path.c_str());
+        OpenFile(dialog, path.c_str());
         Pump();
 
         EXPECT_ONE_MESSAGE("ﾌｧｲﾙを開けません。");

@@ -2,6 +2,7 @@
 #include "open_file_fixture.h"
 
 #include "file/mapped_file.h"
+#include "app/file_life.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST_F(DropFile, DirectoryFirstMissingItemOrEmptyDropOpensNothing)
         std::string previous = Path("previous.bin");
         if (withPrevious) {
             ASSERT_TRUE(WritePatternFile(previous, 900));
-            OpenMappedFile(dialog, previous.c_str());
+            OpenFile(dialog, previous.c_str());
             ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
         }
         for (const auto &drop : drops) {

@@ -8,6 +8,7 @@
 #include "open_file_fixture.h"
 
 #include "edit/key_filter.h"
+#include "app/file_life.h"
 #include "edit/write_back.h"
 #include "file/mapped_file.h"
 #include "view/load_page.h"
@@ -182,7 +183,7 @@ struct EditTest : OpenFileTest {
     // Opens path as it stands on the disk.
     void OpenExisting()
     {
-        OpenMappedFile(dialog, path.c_str());
+        OpenFile(dialog, path.c_str());
         ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE) << CapturedMessages();
         FocusHex();
     }

@@ -251,7 +251,7 @@ struct EditModel : EditTest {
     {
         action = "open " + files[file].path;
         Announce();
-        OpenMappedFile(dialog, files[file].path.c_str());
+        OpenFile(dialog, files[file].path.c_str());
         ModelOpen(file);
     }
 
@@ -259,7 +259,7 @@ struct EditModel : EditTest {
     {
         action = "open a missing file";
         Announce();
-        OpenMappedFile(dialog, Path("missing.bin").c_str());
+        OpenFile(dialog, Path("missing.bin").c_str());
         ModelFailedOpen();
         expectedMessages = 1;
         expectedMessage = "ﾌｧｲﾙを開けません。";
@@ -390,7 +390,7 @@ TEST_F(EditModel, RandomEditingStoresExactlyWhatTheModelSays)
     }
 
     // The close stores the last page too.
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     LeavePage();
     for (int file = 0; file < 2; file++) {
         EXPECT_EQ(FirstDifference(DiskBytes(files[file].path), files[file].bytes), "")

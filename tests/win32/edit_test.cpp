@@ -83,7 +83,7 @@ TEST_F(EditTest, TypedDigitsOverwriteTheByteItsCellAndMoveTheCaret)
     LoadPage(dialog, 48);
     LoadPage(dialog, 0);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(ModelPage()));
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
 }
@@ -103,7 +103,7 @@ TEST_F(EditTest, DigitBeforeABlankIsDroppedAndTheCaretMovesToTheNextByte)
     }
     // Nothing changed, so leaving the page stores nothing.
     LoadPage(dialog, 48);
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
 }
 
@@ -134,7 +134,7 @@ TEST_F(EditTest, DigitAfterThePagesLastByteIsDroppedAndThePageStays)
         EXPECT_EQ(viewer.topLine, c.line);
 
         LoadPage(dialog, 0);
-        CloseMappedFile(dialog);
+        CloseFile(dialog);
         EXPECT_EQ(FirstDifference(DiskBytes(path), model), "") << c.size;
     }
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
@@ -163,14 +163,14 @@ TEST_F(EditTest, RetypedOrTypedBackDigitsStoreNothingAndKeepTheWriteTime)
 
     LoadPage(dialog, 0);
     LoadPage(dialog, 48);
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
     EXPECT_TRUE(SameTime(FileWriteTime(path), aged)) << "the file was written";
 
     // A real change moves the time: the check above can see a store.
     OpenExisting();
     TypeStoredByte(10, (unsigned char)~model[10]);
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
     EXPECT_FALSE(SameTime(FileWriteTime(path), aged));
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
@@ -214,7 +214,7 @@ TEST_F(EditTest, ReadOnlyBoxAtLeavingDecidesWhetherTheTypingIsStored)
             << c.checkedWhileTyping << c.checkedOnLeaving;
         byte += 9;
     }
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
 }
 
@@ -276,7 +276,7 @@ TEST_F(EditTest, PageAcrossAWindowBoundaryIsStoredOnBothSidesExactly)
         LoadPage(dialog, 0);
         EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "") << line;
     }
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
 }
@@ -314,7 +314,7 @@ TEST_F(EditTest, PageWithinOneWindowIsStoredWithoutMappingAnother)
         EXPECT_EQ(viewer.viewBase, viewBase) << c.name;
         EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
         EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "") << c.name;
-        CloseMappedFile(dialog);
+        CloseFile(dialog);
         EXPECT_EQ(FirstDifference(DiskBytes(path), model), "") << c.name;
     }
 }
@@ -329,14 +329,14 @@ TEST_F(EditTest, EditsOfOneFileNeverReachTheNextOne)
     TypeStoredByte(0, 0xE1);
     TypeStoredByte(300, 0xE2);
 
-    OpenMappedFile(dialog, pathB.c_str());
+    OpenFile(dialog, pathB.c_str());
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(std::vector<unsigned char>(
                                              bytesB.begin(), bytesB.begin() + 768)));
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "") << "a.bin";
     LoadPage(dialog, 48);
     LoadPage(dialog, 0);
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(pathB), bytesB), "") << "b.bin";
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
 }
@@ -354,7 +354,7 @@ TEST_F(EditTest, TypingIntoThePageLeftByFailedOpensStoresNothing)
     SetReadOnlyBox(0);
     TypeStoredByte(1, 0xA1);
 
-    OpenMappedFile(dialog, Path("missing.bin").c_str());
+    OpenFile(dialog, Path("missing.bin").c_str());
     ASSERT_EQ(viewer.fileHandle, INVALID_HANDLE_VALUE);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "") << "the edit before the open";
     TypeAtByte(1, "55");
@@ -364,19 +364,19 @@ TEST_F(EditTest, TypingIntoThePageLeftByFailedOpensStoresNothing)
     LoadPage(dialog, 48);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), stale) << "a page moved with no file open";
 
-    OpenMappedFile(dialog, empty.c_str());
+    OpenFile(dialog, empty.c_str());
     ASSERT_EQ(viewer.fileHandle, INVALID_HANDLE_VALUE);
     TypeAtByte(3, "77");
-    OpenMappedFile(dialog, Path("missing.bin").c_str());
+    OpenFile(dialog, Path("missing.bin").c_str());
     TypeAtByte(4, "88");
     EXPECT_EQ(ItemText(dialog, IDC_HEX).substr(3, 12), "55 66 77 88 ");
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "") << "a.bin after the failed opens";
 
-    OpenMappedFile(dialog, pathB.c_str());
+    OpenFile(dialog, pathB.c_str());
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ItemText(dialog, IDC_HEX).substr(0, 15), ExpectedHex(bytesB).substr(0, 15));
     LoadPage(dialog, 48);
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(pathB), bytesB), "") << "b.bin";
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "") << "a.bin";
     ASSERT_EQ(CapturedMessageCount(), 3) << CapturedMessages();
@@ -403,7 +403,7 @@ TEST_F(EditTest, DigitsTypedAfterAFailedPageLoadAreStoredNowhere)
         LoadPage(dialog, c.from);
         const std::string shown = ItemText(dialog, IDC_HEX);
         if (c.atOpen) {
-            CloseMappedFile(dialog);
+            CloseFile(dialog);
         } else {
             ASSERT_TRUE(UnmapViewOfFile(viewer.viewBase));
             viewer.viewBase = NULL;
@@ -414,7 +414,7 @@ TEST_F(EditTest, DigitsTypedAfterAFailedPageLoadAreStoredNowhere)
         reserved.ReleaseAtNextWindow();
         reserved.ReserveAll();
         if (c.atOpen) {
-            OpenMappedFile(dialog, path.c_str());
+            OpenFile(dialog, path.c_str());
         } else {
             LoadPage(dialog, c.to);
         }
@@ -436,7 +436,7 @@ TEST_F(EditTest, DigitsTypedAfterAFailedPageLoadAreStoredNowhere)
         LoadPage(dialog, c.from);
         EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "") << c.to;
     }
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
 }
 
@@ -495,7 +495,7 @@ void CheckRoutesRefused(EditTest &test, const std::vector<Route> &routes, const 
             byte = (byte + 11) % 700;
         }
     }
-    CloseMappedFile(test.dialog);
+    CloseFile(test.dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(test.path), test.model), "") << family;
 }
 

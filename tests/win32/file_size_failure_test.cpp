@@ -4,7 +4,8 @@
 #include "open_file_fixture.h"
 #include "temp_files.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
+#include "app/file_life.h"
 #include "file/mapped_file.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +25,12 @@ TEST_F(OpenFileTest, FailedSizeQueryIsRefusedAndLeavesNoFileOpen)
     std::string second = Path("second.bin");
     ASSERT_TRUE(WritePatternFile(first, 1000));
     ASSERT_TRUE(WritePatternFile(second, 2000));
-    OpenMappedFile(dialog, first.c_str());
+    OpenFile(dialog, first.c_str());
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
     std::string shownHex = ItemText(dialog, 100);
 
     queryFileSize = FailingFileSize;
-    OpenMappedFile(dialog, second.c_str());
+    OpenFile(dialog, second.c_str());
     queryFileSize = GetFileSize;
 
     EXPECT_ONE_MESSAGE("ﾌｧｲﾙを開けません。");

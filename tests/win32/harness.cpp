@@ -1,7 +1,7 @@
 #include "harness.h"
 
 #include "app/startup.h"
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,8 @@
 // filter hands on down the hook chain.
 #include "harness.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
+#include "app/file_life.h"
 #include "edit/key_filter.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
@@ -137,7 +138,7 @@ struct KeyFilterTest : testing::Test {
     {
         dialog = OpenMainDialog();
         ASSERT_TRUE(dialog != NULL);
-        OpenMappedFile(dialog, path);
+        OpenFile(dialog, path);
         ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
         ASSERT_EQ(IsDlgButtonChecked(dialog, IDC_READONLY), BST_CHECKED);
         ASSERT_FALSE(GetWindowLongA(viewer.hexEdit, GWL_STYLE) & ES_READONLY);

@@ -4,6 +4,7 @@
 #include "open_file_fixture.h"
 
 #include "file/mapped_file.h"
+#include "app/file_life.h"
 #include "view/load_page.h"
 
 namespace {
@@ -17,13 +18,13 @@ TEST_F(MapFailure, IsReportedKeepsTheColumnsAndPagesLoadOnceSpaceIsBack)
 {
     std::string path = Path("windows.bin");
     ASSERT_TRUE(WritePatternFile(path, 4 * 65536));
-    OpenMappedFile(dialog, path.c_str());
+    OpenFile(dialog, path.c_str());
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
     LoadPage(dialog, 100);
     std::string hex = ItemText(dialog, IDC_HEX);
     std::string addresses = ItemText(dialog, IDC_ADDRESS);
     std::string chars = ItemText(dialog, IDC_TEXT);
-    OpenMappedFile(dialog, Path("missing.bin").c_str());
+    OpenFile(dialog, Path("missing.bin").c_str());
     ASSERT_EQ(viewer.viewBase, (unsigned char *)NULL);
     StartMessageBoxCapture();
 
@@ -31,7 +32,7 @@ TEST_F(MapFailure, IsReportedKeepsTheColumnsAndPagesLoadOnceSpaceIsBack)
     space.ReleaseAtNextWindow();
     space.ReserveAll();
     int usedUp = space.UsedUp();
-    OpenMappedFile(dialog, path.c_str());
+    OpenFile(dialog, path.c_str());
     int mappedAtOpen = viewer.viewBase != NULL;
     // The message box of the open gave the space back: used up again for the move.
     space.ReserveAll();

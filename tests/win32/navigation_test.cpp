@@ -6,7 +6,8 @@
 #include "harness.h"
 #include "temp_files.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
+#include "app/file_life.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
 #include "view/load_page.h"
@@ -149,7 +150,7 @@ struct NavigationTest : testing::Test {
         CloseHandle(file);
         ASSERT_EQ(written, (DWORD)size);
 
-        OpenMappedFile(dialog, path.c_str());
+        OpenFile(dialog, path.c_str());
         ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
         ASSERT_EQ(viewer.fileSize, size);
     }

@@ -6,7 +6,8 @@
 #include "harness.h"
 #include "temp_files.h"
 
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
+#include "app/file_life.h"
 #include "file/choose_file.h"
 #include "res/resource.h"
 

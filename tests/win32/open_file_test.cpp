@@ -3,6 +3,7 @@
 #include "open_file_fixture.h"
 
 #include "file/mapped_file.h"
+#include "app/file_life.h"
 #include "view/load_page.h"
 
 namespace {
@@ -26,7 +27,7 @@ TEST_F(OpenFile, SmallFileShowsItsWholeFirstPageSizeAndScrollBar)
     std::string path = Path("small.bin");
     ASSERT_TRUE(WriteTestFile(path, bytes.data(), bytes.size()));
 
-    OpenMappedFile(dialog, path.c_str());
+    ::OpenFile(dialog, path.c_str());
     Pump();
 
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
@@ -78,7 +79,7 @@ TEST_F(OpenFile, SmallFileShowsItsWholeFirstPageSizeAndScrollBar)
     }
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
 
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     EXPECT_EQ(viewer.pageRendered, 0);
     EXPECT_NO_FILE_OPEN();
     EXPECT_TRUE(FileIsFree(path));
@@ -112,7 +113,7 @@ TEST_F(OpenFile, SizeDecidesLinesWindowAndScrollScale)
         std::string path = Path(name);
         ASSERT_TRUE(WritePatternFile(path, (size_t)c.size));
 
-        OpenMappedFile(dialog, path.c_str());
+        ::OpenFile(dialog, path.c_str());
         Pump(5);
 
         EXPECT_EQ(CapturedMessageCount(), 0) << c.size << " " << CapturedMessages();
@@ -147,7 +148,7 @@ TEST_F(OpenFile, LargestFileOpensScaledAndShowsItsLastPage)
     ASSERT_TRUE(WriteSparseFile(path, LARGEST_FILE, tail, sizeof tail));
     ASSERT_LT(DiskUsage(path), 1024u * 1024) << "the file must stay sparse";
 
-    OpenMappedFile(dialog, path.c_str());
+    ::OpenFile(dialog, path.c_str());
     Pump();
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
@@ -219,7 +220,7 @@ TEST_P(OpenFileRefusal, IsReportedAndLeavesNoFileOpen)
         std::string previous = Path("previous.bin");
         if (withPrevious) {
             ASSERT_TRUE(WritePatternFile(previous, 2000));
-            OpenMappedFile(dialog, previous.c_str());
+            ::OpenFile(dialog, previous.c_str());
             ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
         }
         std::string hex = ItemText(dialog, IDC_HEX);
@@ -230,7 +231,7 @@ TEST_P(OpenFileRefusal, IsReportedAndLeavesNoFileOpen)
         int top = ScrollTop(dialog);
         StartMessageBoxCapture();
 
-        OpenMappedFile(dialog, path.c_str());
+        ::OpenFile(dialog, path.c_str());
         Pump();
 
         EXPECT_ONE_MESSAGE(refusal.message);

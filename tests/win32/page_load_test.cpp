@@ -3,6 +3,7 @@
 #include "open_file_fixture.h"
 
 #include "file/mapped_file.h"
+#include "app/file_life.h"
 #include "view/load_page.h"
 
 namespace {
@@ -36,7 +37,7 @@ TEST_F(PageLoad, FileOneByteOverAWindowShowsItsLastByteFromTheSecondWindow)
 {
     std::string path = Path("window-plus-one.bin");
     ASSERT_TRUE(WritePatternFile(path, WINDOW + 1));
-    OpenMappedFile(dialog, path.c_str());
+    OpenFile(dialog, path.c_str());
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
     EXPECT_EQ(viewer.viewOffset, 0u);
 
@@ -74,7 +75,7 @@ TEST_F(PageLoad, PageStraddlingTwoWindowsTakesEachPartFromItsWindow)
     ASSERT_TRUE(WritePatternFile(path, 2 * WINDOW + 4000));
     std::vector<unsigned char> bytes = ReadTestFile(path, 65440, 768);
     ASSERT_EQ(bytes.size(), 768u);
-    OpenMappedFile(dialog, path.c_str());
+    OpenFile(dialog, path.c_str());
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
 
     // Bytes 65440 to 66207: 96 from the first window, 672 from the second.
@@ -107,7 +108,7 @@ TEST_F(PageLoad, LinesOfOneWindowShareItsViewAndTheNextWindowKeepsTheOffset)
 {
     std::string path = Path("map.bin");
     ASSERT_TRUE(WritePatternFile(path, 3 * WINDOW));
-    OpenMappedFile(dialog, path.c_str());
+    OpenFile(dialog, path.c_str());
     ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE);
 
     WindowSpan first;
@@ -154,7 +155,7 @@ TEST_F(PageLoad, ScrollThumbFollowsTheTopLine)
         if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
             ASSERT_TRUE(WritePatternFile(path, (size_t)c.size));
         }
-        OpenMappedFile(dialog, path.c_str());
+        OpenFile(dialog, path.c_str());
         LoadPage(dialog, c.line);
         EXPECT_EQ(viewer.topLine, c.topLine) << c.size << " " << c.line;
         EXPECT_EQ(viewer.pageBytes, c.pageBytes) << c.size << " " << c.line;

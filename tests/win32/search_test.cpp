@@ -4,7 +4,8 @@
 // search (its stores included) and the progress in the caption.
 #include "open_file_fixture.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
+#include "app/file_life.h"
 #include "file/mapped_file.h"
 #include "search/incremental_search.h"
 #include "search/search_progress.h"
@@ -170,7 +171,7 @@ struct Search : OpenFileTest {
     {
         std::string path = Path(name);
         ASSERT_TRUE(WriteTestFile(path, bytes.data(), bytes.size()));
-        OpenMappedFile(dialog, path.c_str());
+        OpenFile(dialog, path.c_str());
         ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE) << CapturedMessages();
         ASSERT_EQ(viewer.fileSize, bytes.size());
     }
@@ -179,7 +180,7 @@ struct Search : OpenFileTest {
     {
         std::string path = Path(name);
         ASSERT_TRUE(WriteSparseFile(path, size, tail.data(), tail.size()));
-        OpenMappedFile(dialog, path.c_str());
+        OpenFile(dialog, path.c_str());
         ASSERT_NE(viewer.fileHandle, INVALID_HANDLE_VALUE) << CapturedMessages();
         ASSERT_EQ(viewer.fileSize, size);
     }

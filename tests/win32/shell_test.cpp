@@ -2,9 +2,9 @@
 // sequence and the columns' wrap, through the real controls.
 #include "harness.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/startup.h"
-#include "app/viewer_state.h"
+#include "base/viewer_state.h"
 #include "edit/key_filter.h"
 #include "res/resource.h"
 

@@ -5,7 +5,8 @@
 // on and loses nothing that was stored before it.
 #include "edit_fixture.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
+#include "app/file_life.h"
 #include "file/mapped_file.h"
 #include "view/load_page.h"
 
@@ -23,7 +24,7 @@ struct ViewFault : EditTest {
 
     void TearDown() override
     {
-        CloseMappedFile(dialog);
+        CloseFile(dialog);
         if (!mountPoint.empty()) {
             RunHostShell("umount '" + UnixPath(mountPoint) + "'");
         }
@@ -90,7 +91,7 @@ TEST_F(ViewFault, StoreIntoAHoleOnAFullDiskStoresWhatFitsAndSaysSo)
     EXPECT_EQ(viewer.topLine, 25600u);
     EXPECT_PAGE_RENDERED(dialog);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(std::vector<unsigned char>(768, 'U')));
-    CloseMappedFile(dialog);
+    CloseFile(dialog);
     ExpectFailures(1);
     std::vector<unsigned char> stored = ReadTestFile(path, 25832 * 16, 768);
     ASSERT_EQ(stored.size(), 768u);
@@ -134,7 +135,7 @@ TEST_F(ViewFault, ReadsPastTheEndOfAShrunkFileAreOneMessageEach)
     // The program goes on with another file.
     std::string other = Path("other.bin");
     ASSERT_TRUE(WritePatternFile(other, 1000));
-    OpenMappedFile(dialog, other.c_str());
+    OpenFile(dialog, other.c_str());
     ExpectFailures(2);
     EXPECT_PAGE_RENDERED(dialog);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 768)));

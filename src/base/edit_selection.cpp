@@ -1,4 +1,4 @@
-#include "app/edit_selection.h"
+#include "base/edit_selection.h"
 
 EditSelection ReadEditSelection(HWND edit)
 {

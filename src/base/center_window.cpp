@@ -1,4 +1,4 @@
-#include "app/center_window.h"
+#include "base/center_window.h"
 
 void CenterOnDesktop(HWND window)
 {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "view/caret_offset.h"
+#include "base/messages.h"
 
 #include <stdint.h>
 

@@ -1,8 +1,8 @@
-#include "view/page_copy.h"
+#include "file/page_copy.h"
 
 #include <string.h>
 
-#include "view/dump_page.h"
+#include "base/dump_page.h"
 
 // Walks the windows under the page, copying out of them (store 0) or into
 // them (store 1). Each further window is windowSize / 16 lines on and is

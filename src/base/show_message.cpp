@@ -1,6 +1,6 @@
-#include "app/show_message.h"
+#include "base/show_message.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 void ShowMessage(HWND owner, const char *text)
 {

@@ -24,6 +24,8 @@
 #define CARET_OFFSET_LABEL "ｱﾄﾞﾚｽ "
 #define CARET_SELECTION_LABEL "  選択 "
 #define CARET_SELECTION_UNIT " ﾊﾞｲﾄ"
+// The status line's longest text, its terminating zero included, fits.
+#define CARET_OFFSET_TEXT_SIZE 64
 
 #define FONT_FACE_GOTHIC "ＭＳ ゴシック"
 

@@ -1,4 +1,4 @@
-#include "app/paint_nothing.h"
+#include "base/paint_nothing.h"
 
 void PaintNothing(HWND window)
 {

@@ -1,4 +1,4 @@
-#include "app/key_state.h"
+#include "base/key_state.h"
 
 #include <windows.h>
 

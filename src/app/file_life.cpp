@@ -1,0 +1,69 @@
+#include "app/file_life.h"
+
+#include "base/viewer_state.h"
+#include "edit/write_back.h"
+#include "file/choose_file.h"
+#include "file/mapped_file.h"
+#include "res/resource.h"
+#include "search/incremental_search.h"
+#include "view/caret_status.h"
+#include "view/load_page.h"
+
+// The menu commands that act on the open file: there exactly while one is
+// open, whichever way it was opened or closed.
+static const UINT fileCommands[] = {IDM_GOTO};
+
+static void EnableFileCommands(HWND dialog, int enable)
+{
+    HMENU menu = GetMenu(dialog);
+    for (UINT command : fileCommands) {
+        EnableMenuItem(menu, command, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+void CloseFile(HWND dialog)
+{
+    // A search must not go on into the next file at this one's position.
+    AbandonSearch();
+    WriteBack(dialog, viewer.topLine);
+    CloseMappedFile();
+    EnableFileCommands(dialog, 0);
+    ShowStatusLine();
+}
+
+void OpenFile(HWND dialog, const char *path)
+{
+    CloseFile(dialog);
+    SendMessageA(viewer.hexEdit, EM_SETREADONLY, FALSE, 0);
+    if (!OpenMappedFile(dialog, path)) {
+        return;
+    }
+    ShowFirstPage(dialog);
+    EnableWindow(GetDlgItem(dialog, IDC_GO), TRUE);
+    EnableFileCommands(dialog, 1);
+}
+
+void OpenChosenFile(HWND dialog)
+{
+    char path[PATH_CAPACITY];
+    if (ChooseFile(dialog, path)) {
+        OpenFile(dialog, path);
+    }
+}
+
+void OpenDroppedFile(HWND dialog, HDROP drop)
+{
+    char path[PATH_CAPACITY];
+    if (DroppedFilePath(drop, path)) {
+        OpenFile(dialog, path);
+        SetForegroundWindow(dialog);
+    }
+}
+
+void OpenCommandLineFile(HWND dialog, const char *commandLine)
+{
+    char path[PATH_CAPACITY];
+    if (CommandLineFilePath(dialog, commandLine, path)) {
+        OpenFile(dialog, path);
+    }
+}

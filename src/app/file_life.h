@@ -1,0 +1,31 @@
+// The one place that runs a file's life: every way of opening a file, and
+// every close, goes through OpenFile and CloseFile, so that whatever follows
+// the open file (the search, the page, the commands that need a file, the
+// status line) is told here.
+#ifndef KORVEX_FILE_LIFE_H
+#define KORVEX_FILE_LIFE_H
+
+#include <windows.h>
+
+// Closes the file shown, then opens path, shows its first page and enables
+// the commands that need a file. Success shows as fileHandle not
+// INVALID_HANDLE_VALUE; every refusal is reported and leaves no file open.
+void OpenFile(HWND dialog, const char *path);
+
+// Ends a running search, stores the shown page's pending edits and closes
+// the file; the commands that need a file are grayed and the status line
+// left empty. Changes nothing in the file when none is open.
+void CloseFile(HWND dialog);
+
+// The open command: asks for a file and opens it.
+void OpenChosenFile(HWND dialog);
+
+// Opens the first dropped item when it is a readable non-directory, and
+// brings the dialog to the front.
+void OpenDroppedFile(HWND dialog, HDROP drop);
+
+// Opens the file that the command line's first argument names, as a file
+// chosen in the open-file dialog is opened.
+void OpenCommandLineFile(HWND dialog, const char *commandLine);
+
+#endif

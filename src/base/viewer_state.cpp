@@ -1,0 +1,3 @@
+#include "base/viewer_state.h"
+
+ViewerState viewer;
