@@ -27,6 +27,11 @@ logs="$root/build/logs"
 mkdir -p "$logs"
 failed_layers=()
 
+# report LABEL PASSED FAILED [WHY]: the line that ends a layer, which CI reads.
+report() {
+    echo "$1: $2 passed, $3 failed${4:+ ($4)}"
+}
+
 # Layer 1 ----------------------------------------------------------------------
 
 native_tests() {
@@ -35,7 +40,7 @@ native_tests() {
     summary="$(grep -E '^[0-9]+% tests passed' "$log" || true)"
     if [ -z "$summary" ]; then
         cat "$log"
-        echo "native: 0 passed, 1 failed (ctest did not run)"
+        report native 0 1 "ctest did not run"
         return 1
     fi
     failed="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")"
@@ -46,7 +51,7 @@ native_tests() {
         grep -vE '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed ' "$log" | head -400
     fi
     echo "$summary"
-    echo "native: $passed passed, $failed failed"
+    report native "$passed" "$failed"
     [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
 }
 
@@ -167,9 +172,9 @@ as_user_failed=0
 
 integration_tests() {
     local exe="$KORVEX_WIN_BUILD/$wintests" log="$logs/integration-$build_name.log"
-    local status=0 passed failed line="integration ($KORVEX_WINE_LABEL)"
+    local status=0 passed failed label="integration ($KORVEX_WINE_LABEL)"
     if [ ! -f "$exe" ]; then
-        echo "$line: 0 passed, 1 failed ($exe is not built)"
+        report "$label" 0 1 "$exe is not built"
         return 1
     fi
     run_watched "$log" wine "$exe" --gtest_color=no || status=$?
@@ -183,10 +188,10 @@ integration_tests() {
     fi
     if ! gtest_finished "$log"; then
         tail -40 "$log"
-        echo "$line: $passed passed, $((failed + 1)) failed (the program did not finish: $(finish_reason "$status" "$log"))"
+        report "$label" "$passed" $((failed + 1)) "the program did not finish: $(finish_reason "$status" "$log")"
         return 1
     fi
-    echo "$line: $passed passed, $failed failed"
+    report "$label" "$passed" "$failed"
     [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
 }
 
@@ -274,8 +279,8 @@ wine_layers() (
     # shellcheck source=scripts/wine-env.sh
     if ! source scripts/wine-env.sh; then
         local label="${KORVEX_WINE_LABEL:-${1:+$1-bit }Wine}"
-        echo "integration ($label): 0 passed, 1 failed (Wine did not start)"
-        echo "end-to-end ($label): 0 passed, 1 failed (Wine did not start)"
+        report "integration ($label)" 0 1 "Wine did not start"
+        report "end-to-end ($label)" 0 1 "Wine did not start"
         exit 3
     fi
     trap korvex_wine_stop EXIT
