@@ -166,13 +166,10 @@ gtest_finished() {
     grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$1"
 }
 
-# Counts of the run as an ordinary user, joined to the integration line.
-as_user_passed=0
-as_user_failed=0
-
 integration_tests() {
     local exe="$KORVEX_WIN_BUILD/$wintests" log="$logs/integration-$build_name.log"
-    local status=0 passed failed label="integration ($KORVEX_WINE_LABEL)"
+    local status=0 passed failed as_user_passed as_user_failed
+    local label="integration ($KORVEX_WINE_LABEL)"
     if [ ! -f "$exe" ]; then
         report "$label" 0 1 "$exe is not built"
         return 1
@@ -180,7 +177,7 @@ integration_tests() {
     run_watched "$log" wine "$exe" --gtest_color=no || status=$?
     passed="$(gtest_count "$log" OK)"
     failed="$(gtest_count "$log" FAILED)"
-    integration_as_user "$exe"
+    read -r as_user_passed as_user_failed <<<"$(integration_as_user "$exe")"
     passed=$((passed + as_user_passed))
     failed=$((failed + as_user_failed))
     if [ "$failed" -gt 0 ]; then
@@ -201,12 +198,13 @@ integration_tests() {
 # Wine run as the user korvex-test, in a Wine prefix of its own, on the same
 # display. Its counts join the integration line; a skip counts as a failure.
 as_user_name=korvex-test
+as_user_args=(--gtest_color=no --gtest_filter='AsUser*')
 
+# integration_as_user EXE: runs the AsUser suite of EXE as an ordinary user
+# and prints its counts, "PASSED FAILED"; what went wrong goes to stderr.
 integration_as_user() {
     local exe="$1" log="$logs/integration-as-user-$build_name.log"
-    local stage home prefix status=0 skipped
-    as_user_passed=0
-    as_user_failed=0
+    local stage home prefix status=0 passed failed skipped
     stage="$(mktemp -d /tmp/korvex-as-user.XXXXXX)"
     chmod 755 "$stage"
     # Readable by everyone, writable by its owner only.
@@ -216,14 +214,14 @@ integration_as_user() {
         # Already an ordinary user: the prefix and display of the run above serve.
         run_watched "$log" env KORVEX_AS_USER=1 \
             KORVEX_NOT_WRITABLE='Z:\etc\passwd' \
-            wine "$exe" --gtest_color=no --gtest_filter='AsUser*' || status=$?
+            wine "$exe" "${as_user_args[@]}" || status=$?
     else
         if ! id -u "$as_user_name" >/dev/null 2>&1 \
                 && ! useradd -m "$as_user_name" >"$log" 2>&1; then
-            cat "$log"
-            echo "integration: cannot create the user $as_user_name"
-            as_user_failed=1
+            cat "$log" >&2
+            echo "integration: cannot create the user $as_user_name" >&2
             rm -rf "$stage"
+            echo 0 1
             return
         fi
         home="$(getent passwd "$as_user_name" | cut -d: -f6)"
@@ -231,40 +229,30 @@ integration_as_user() {
         # would otherwise share, and end, each other's wineserver.
         prefix="$home/.korvex-wineprefix-$build_name-$(printf '%s' "$root" | md5sum | cut -c1-8)"
         # The user may not reach the work tree; the program needs nothing else.
-        cp "$exe" scripts/wine-env.sh scripts/wine-probe.sh "$stage/"
-        chmod 644 "$stage/wine-env.sh" "$stage/wine-probe.sh"
+        cp "$exe" scripts/wintests-as-user.sh scripts/wine-env.sh scripts/wine-probe.sh "$stage/"
+        chmod 644 "$stage/wintests-as-user.sh" "$stage/wine-env.sh" "$stage/wine-probe.sh"
         chmod 755 "$stage/korvex_wintests.exe"
         run_watched "$log" runuser -u "$as_user_name" -- env -i \
             HOME="$home" USER="$as_user_name" PATH="$PATH" DISPLAY="$DISPLAY" \
             KORVEX_WINE_ARCH="$KORVEX_WINE_ARCH" KORVEX_WINE_WHY="the run as root chose it" \
             KORVEX_WINEPREFIX="$prefix" KORVEX_AS_USER=1 \
             KORVEX_NOT_WRITABLE="Z:${stage//\//\\}\\not-writable.bin" \
-            bash -c 'source "$1/wine-env.sh" || exit 3
-                     # Hiding a window takes 2 s without a window manager
-                     # unless Wine leaves the windows unmanaged.
-                     if ! grep -q "\"Managed\"=\"N\"" "$WINEPREFIX/user.reg"; then
-                         printf "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n\"Managed\"=\"N\"\r\n" \
-                             >"$WINEPREFIX/drive_c/korvex-managed.reg"
-                         wine regedit /S "C:\\korvex-managed.reg" >/dev/null 2>&1
-                     fi
-                     wine "$1/korvex_wintests.exe" --gtest_color=no --gtest_filter="AsUser*"
-                     status=$?
-                     korvex_wine_stop
-                     exit $status' _ "$stage" || status=$?
+            bash "$stage/wintests-as-user.sh" "${as_user_args[@]}" || status=$?
     fi
     rm -rf "$stage"
-    as_user_passed="$(gtest_count "$log" OK)"
-    as_user_failed="$(gtest_count "$log" FAILED)"
+    passed="$(gtest_count "$log" OK)"
+    failed="$(gtest_count "$log" FAILED)"
     skipped="$(gtest_count "$log" SKIPPED)"
-    if [ "$as_user_failed" -gt 0 ] || [ "$skipped" -gt 0 ]; then
-        gtest_print_failures "$log" 'FAILED|SKIPPED' 100
-        as_user_failed=$((as_user_failed + skipped))
+    if [ "$failed" -gt 0 ] || [ "$skipped" -gt 0 ]; then
+        gtest_print_failures "$log" 'FAILED|SKIPPED' 100 >&2
+        failed=$((failed + skipped))
     fi
-    if ! gtest_finished "$log" || [ "$as_user_passed" -eq 0 ]; then
-        tail -20 "$log"
-        echo "integration: the run as $as_user_name did not finish ($(finish_reason "$status" "$log"))"
-        as_user_failed=$((as_user_failed + 1))
+    if ! gtest_finished "$log" || [ "$passed" -eq 0 ]; then
+        tail -20 "$log" >&2
+        echo "integration: the run as $as_user_name did not finish ($(finish_reason "$status" "$log"))" >&2
+        failed=$((failed + 1))
     fi
+    echo "$passed" "$failed"
 }
 
 # wine_layers [ARCH WHY]: layers 2 and 3 under one Wine, in a shell of their
