@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds, and runs the four test layers in order:
-#   1. native       unit tests of the window-free code (ASan + UBSan), and
-#                   cppcheck over that code
+#   1. native       unit tests of the window-free code (ASan + UBSan),
+#                   cppcheck over that code, and the order of the rooms of
+#                   src/ (scripts/check-layers.py)
 #   2. integration  the Win32 test program korvex_wintests.exe under Wine
 #   3. end-to-end   Korvex.exe under Wine, driven from outside (tests/e2e)
 #                   (2 and 3 run the build of the Wine the host can run: the
@@ -79,9 +80,28 @@ lint_core() {
     fi
 }
 
+# Each room of src/ includes only its own and those below it.
+lint_layers() {
+    local log="$logs/layers.log" status=0
+    python3 scripts/check-layers.py src >"$log" 2>&1 || status=$?
+    case "$status" in
+        0) echo "lint: every room of src/ includes only itself and the rooms below" ;;
+        1)
+            cat "$log"
+            echo "lint: src/ breaks the order of its rooms in $(grep -c '' "$log") places"
+            ;;
+        *)
+            cat "$log"
+            echo "lint: the layering check did not run (exit status $status)"
+            ;;
+    esac
+    [ "$status" -eq 0 ]
+}
+
 echo "== 1. native"
 native_tests || failed_layers+=(native)
 lint_core || failed_layers+=(lint)
+lint_layers || failed_layers+=(layering)
 
 # Layers 2 and 3 run under Wine ---------------------------------------------
 # Each Wine runs its own build: 32-bit Wine the i686 build where the host runs
