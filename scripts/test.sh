@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds, and runs the four test layers in order:
-#   1. native       unit tests of the window-free code (ASan + UBSan), and
-#                   cppcheck over that code
+#   1. native       unit tests of the window-free code (ASan + UBSan),
+#                   cppcheck over that code, and the order of the rooms of
+#                   src/ (scripts/check-layers.py)
 #   2. integration  the Win32 test program korvex_wintests.exe under Wine
 #   3. end-to-end   Korvex.exe under Wine, driven from outside (tests/e2e)
 #                   (2 and 3 run the build of the Wine the host can run: the
@@ -27,6 +28,11 @@ logs="$root/build/logs"
 mkdir -p "$logs"
 failed_layers=()
 
+# report LABEL PASSED FAILED [WHY]: the line that ends a layer, which CI reads.
+report() {
+    echo "$1: $2 passed, $3 failed${4:+ ($4)}"
+}
+
 # Layer 1 ----------------------------------------------------------------------
 
 native_tests() {
@@ -35,7 +41,7 @@ native_tests() {
     summary="$(grep -E '^[0-9]+% tests passed' "$log" || true)"
     if [ -z "$summary" ]; then
         cat "$log"
-        echo "native: 0 passed, 1 failed (ctest did not run)"
+        report native 0 1 "ctest did not run"
         return 1
     fi
     failed="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")"
@@ -46,7 +52,7 @@ native_tests() {
         grep -vE '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed ' "$log" | head -400
     fi
     echo "$summary"
-    echo "native: $passed passed, $failed failed"
+    report native "$passed" "$failed"
     [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
 }
 
@@ -74,9 +80,28 @@ lint_core() {
     fi
 }
 
+# Each room of src/ includes only its own and those below it.
+lint_layers() {
+    local log="$logs/layers.log" status=0
+    python3 scripts/check-layers.py src >"$log" 2>&1 || status=$?
+    case "$status" in
+        0) echo "lint: every room of src/ includes only itself and the rooms below" ;;
+        1)
+            cat "$log"
+            echo "lint: src/ breaks the order of its rooms in $(grep -c '' "$log") places"
+            ;;
+        *)
+            cat "$log"
+            echo "lint: the layering check did not run (exit status $status)"
+            ;;
+    esac
+    [ "$status" -eq 0 ]
+}
+
 echo "== 1. native"
 native_tests || failed_layers+=(native)
 lint_core || failed_layers+=(lint)
+lint_layers || failed_layers+=(layering)
 
 # Layers 2 and 3 run under Wine ---------------------------------------------
 # Each Wine runs its own build: 32-bit Wine the i686 build where the host runs
@@ -161,21 +186,18 @@ gtest_finished() {
     grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$1"
 }
 
-# Counts of the run as an ordinary user, joined to the integration line.
-as_user_passed=0
-as_user_failed=0
-
 integration_tests() {
     local exe="$KORVEX_WIN_BUILD/$wintests" log="$logs/integration-$build_name.log"
-    local status=0 passed failed line="integration ($KORVEX_WINE_LABEL)"
+    local status=0 passed failed as_user_passed as_user_failed
+    local label="integration ($KORVEX_WINE_LABEL)"
     if [ ! -f "$exe" ]; then
-        echo "$line: 0 passed, 1 failed ($exe is not built)"
+        report "$label" 0 1 "$exe is not built"
         return 1
     fi
     run_watched "$log" wine "$exe" --gtest_color=no || status=$?
     passed="$(gtest_count "$log" OK)"
     failed="$(gtest_count "$log" FAILED)"
-    integration_as_user "$exe"
+    read -r as_user_passed as_user_failed <<<"$(integration_as_user "$exe")"
     passed=$((passed + as_user_passed))
     failed=$((failed + as_user_failed))
     if [ "$failed" -gt 0 ]; then
@@ -183,10 +205,10 @@ integration_tests() {
     fi
     if ! gtest_finished "$log"; then
         tail -40 "$log"
-        echo "$line: $passed passed, $((failed + 1)) failed (the program did not finish: $(finish_reason "$status" "$log"))"
+        report "$label" "$passed" $((failed + 1)) "the program did not finish: $(finish_reason "$status" "$log")"
         return 1
     fi
-    echo "$line: $passed passed, $failed failed"
+    report "$label" "$passed" "$failed"
     [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
 }
 
@@ -196,12 +218,13 @@ integration_tests() {
 # Wine run as the user korvex-test, in a Wine prefix of its own, on the same
 # display. Its counts join the integration line; a skip counts as a failure.
 as_user_name=korvex-test
+as_user_args=(--gtest_color=no --gtest_filter='AsUser*')
 
+# integration_as_user EXE: runs the AsUser suite of EXE as an ordinary user
+# and prints its counts, "PASSED FAILED"; what went wrong goes to stderr.
 integration_as_user() {
     local exe="$1" log="$logs/integration-as-user-$build_name.log"
-    local stage home prefix status=0 skipped
-    as_user_passed=0
-    as_user_failed=0
+    local stage home prefix status=0 passed failed skipped
     stage="$(mktemp -d /tmp/korvex-as-user.XXXXXX)"
     chmod 755 "$stage"
     # Readable by everyone, writable by its owner only.
@@ -211,14 +234,14 @@ integration_as_user() {
         # Already an ordinary user: the prefix and display of the run above serve.
         run_watched "$log" env KORVEX_AS_USER=1 \
             KORVEX_NOT_WRITABLE='Z:\etc\passwd' \
-            wine "$exe" --gtest_color=no --gtest_filter='AsUser*' || status=$?
+            wine "$exe" "${as_user_args[@]}" || status=$?
     else
         if ! id -u "$as_user_name" >/dev/null 2>&1 \
                 && ! useradd -m "$as_user_name" >"$log" 2>&1; then
-            cat "$log"
-            echo "integration: cannot create the user $as_user_name"
-            as_user_failed=1
+            cat "$log" >&2
+            echo "integration: cannot create the user $as_user_name" >&2
             rm -rf "$stage"
+            echo 0 1
             return
         fi
         home="$(getent passwd "$as_user_name" | cut -d: -f6)"
@@ -226,40 +249,30 @@ integration_as_user() {
         # would otherwise share, and end, each other's wineserver.
         prefix="$home/.korvex-wineprefix-$build_name-$(printf '%s' "$root" | md5sum | cut -c1-8)"
         # The user may not reach the work tree; the program needs nothing else.
-        cp "$exe" scripts/wine-env.sh scripts/wine-probe.sh "$stage/"
-        chmod 644 "$stage/wine-env.sh" "$stage/wine-probe.sh"
+        cp "$exe" scripts/wintests-as-user.sh scripts/wine-env.sh scripts/wine-probe.sh "$stage/"
+        chmod 644 "$stage/wintests-as-user.sh" "$stage/wine-env.sh" "$stage/wine-probe.sh"
         chmod 755 "$stage/korvex_wintests.exe"
         run_watched "$log" runuser -u "$as_user_name" -- env -i \
             HOME="$home" USER="$as_user_name" PATH="$PATH" DISPLAY="$DISPLAY" \
             KORVEX_WINE_ARCH="$KORVEX_WINE_ARCH" KORVEX_WINE_WHY="the run as root chose it" \
             KORVEX_WINEPREFIX="$prefix" KORVEX_AS_USER=1 \
             KORVEX_NOT_WRITABLE="Z:${stage//\//\\}\\not-writable.bin" \
-            bash -c 'source "$1/wine-env.sh" || exit 3
-                     # Hiding a window takes 2 s without a window manager
-                     # unless Wine leaves the windows unmanaged.
-                     if ! grep -q "\"Managed\"=\"N\"" "$WINEPREFIX/user.reg"; then
-                         printf "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n\"Managed\"=\"N\"\r\n" \
-                             >"$WINEPREFIX/drive_c/korvex-managed.reg"
-                         wine regedit /S "C:\\korvex-managed.reg" >/dev/null 2>&1
-                     fi
-                     wine "$1/korvex_wintests.exe" --gtest_color=no --gtest_filter="AsUser*"
-                     status=$?
-                     korvex_wine_stop
-                     exit $status' _ "$stage" || status=$?
+            bash "$stage/wintests-as-user.sh" "${as_user_args[@]}" || status=$?
     fi
     rm -rf "$stage"
-    as_user_passed="$(gtest_count "$log" OK)"
-    as_user_failed="$(gtest_count "$log" FAILED)"
+    passed="$(gtest_count "$log" OK)"
+    failed="$(gtest_count "$log" FAILED)"
     skipped="$(gtest_count "$log" SKIPPED)"
-    if [ "$as_user_failed" -gt 0 ] || [ "$skipped" -gt 0 ]; then
-        gtest_print_failures "$log" 'FAILED|SKIPPED' 100
-        as_user_failed=$((as_user_failed + skipped))
+    if [ "$failed" -gt 0 ] || [ "$skipped" -gt 0 ]; then
+        gtest_print_failures "$log" 'FAILED|SKIPPED' 100 >&2
+        failed=$((failed + skipped))
     fi
-    if ! gtest_finished "$log" || [ "$as_user_passed" -eq 0 ]; then
-        tail -20 "$log"
-        echo "integration: the run as $as_user_name did not finish ($(finish_reason "$status" "$log"))"
-        as_user_failed=$((as_user_failed + 1))
+    if ! gtest_finished "$log" || [ "$passed" -eq 0 ]; then
+        tail -20 "$log" >&2
+        echo "integration: the run as $as_user_name did not finish ($(finish_reason "$status" "$log"))" >&2
+        failed=$((failed + 1))
     fi
+    echo "$passed" "$failed"
 }
 
 # wine_layers [ARCH WHY]: layers 2 and 3 under one Wine, in a shell of their
@@ -274,8 +287,8 @@ wine_layers() (
     # shellcheck source=scripts/wine-env.sh
     if ! source scripts/wine-env.sh; then
         local label="${KORVEX_WINE_LABEL:-${1:+$1-bit }Wine}"
-        echo "integration ($label): 0 passed, 1 failed (Wine did not start)"
-        echo "end-to-end ($label): 0 passed, 1 failed (Wine did not start)"
+        report "integration ($label)" 0 1 "Wine did not start"
+        report "end-to-end ($label)" 0 1 "Wine did not start"
         exit 3
     fi
     trap korvex_wine_stop EXIT
