@@ -20,11 +20,9 @@ out="${1:?usage: make_package.sh OUTDIR}"
 exe="$root/build/win32/Korvex.exe"
 [ -f "$exe" ] || { echo "make_package: $exe is not built" >&2; exit 1; }
 
-# The version's text from its one definition: major "." minor patch.
-version="$(awk '$1 == "#define" && $2 ~ /^KORVEX_VERSION_(MAJOR|MINOR|PATCH)$/ { n[$2] = $3 }
-    END { printf "%d.%d%d", n["KORVEX_VERSION_MAJOR"], n["KORVEX_VERSION_MINOR"], n["KORVEX_VERSION_PATCH"] }' \
-    "$root/src/res/version.h")"
-zip_name="korvex-$version-win32.zip"
+# shellcheck source=scripts/version.sh
+source "$root/scripts/version.sh"
+zip_name="korvex-$KORVEX_VERSION-win32.zip"
 stamp="${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}"
 
 mkdir -p "$out"
@@ -32,7 +30,7 @@ staging="$(mktemp -d)"
 trap 'rm -rf "$staging"' EXIT
 
 # iconv fails on a character code page 932 lacks.
-sed "s/@VERSION@/$version/g; s/\$/\r/" "$root/docs/readme.ja.txt" \
+sed "s/@VERSION@/$KORVEX_VERSION/g; s/\$/\r/" "$root/docs/readme.ja.txt" \
     | iconv -f UTF-8 -t CP932 >"$staging/readme.txt"
 
 python3 - "$out/$zip_name" "$stamp" "$exe" "$staging/readme.txt" <<'PYTHON'

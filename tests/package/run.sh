@@ -11,7 +11,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 cd "$root"
 
-zip_name="korvex-1.04-win32.zip"
+# shellcheck source=scripts/version.sh
+source scripts/version.sh
+zip_name="korvex-$KORVEX_VERSION-win32.zip"
 out="$root/build/package"
 zip="$out/$zip_name"
 tested="$root/build/win32/Korvex.exe"
@@ -77,7 +79,7 @@ data = open(sys.argv[1], "rb").read()
 if not data.endswith(b"\r\n") or not data.count(b"\r\n") == data.count(b"\r") == data.count(b"\n"):
     sys.exit("readme.txt has a line end other than CR LF")
 PYTHON
-    grep -q 'Korvex+ バージョン 1\.04' "$scratch/readme.utf8" || { echo "no version line"; return 1; }
+    grep -qF "Korvex+ バージョン $KORVEX_VERSION" "$scratch/readme.utf8" || { echo "no version line"; return 1; }
     ! grep -n '@' "$scratch/readme.utf8" || { echo "a placeholder is left"; return 1; }
 }
 
