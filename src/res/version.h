@@ -1,6 +1,6 @@
 // The program's version and publisher, in one place: the version resource's
 // numbers and strings and the version dialog's texts are all made from these.
-// The text form writes minor and patch as one digit each: 1, 0, 4 is "1.04".
+// The text form writes minor and patch as one digit each: 1, 0, 5 is "1.05".
 // Read by the resource compiler, and by scripts/version.sh for the scripts
 // and tests: the readme's version, the zips' names, the version cases.
 #ifndef KORVEX_VERSION_H
@@ -8,7 +8,7 @@
 
 #define KORVEX_VERSION_MAJOR 1
 #define KORVEX_VERSION_MINOR 0
-#define KORVEX_VERSION_PATCH 4
+#define KORVEX_VERSION_PATCH 5
 
 #define KORVEX_PRODUCT "Korvex+"
 #define KORVEX_PUBLISHER "Korvex 開発ﾁｰﾑ"
