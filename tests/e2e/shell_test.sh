@@ -65,12 +65,13 @@ case_program_is_a_32_bit_gui_program_importing_system_dlls_only() {
     fi
 }
 
-# Explorer's file properties: the product's version resource, read back
-# through the version API under the Japanese code page (by either Wine),
-# carries the version the version dialog shows.
+# Explorer's file properties: the version resource of the Korvex.exe this
+# Wine runs, the one its build's release zip holds, read back through the
+# version API under the Japanese code page, carries the version the version
+# dialog shows. Each Wine the host runs reads its own build.
 case_version_resource_names_the_program_in_japanese() {
     local exe name value expected names=()
-    exe="$(winepath -w "$E2E_PRODUCT" 2>/dev/null | tr -d '\r')"
+    exe="$(winepath -w "$E2E_KORVEX" 2>/dev/null | tr -d '\r')"
     expected="$KORVEX_VERSION_NUMBERS $KORVEX_VERSION_NUMBERS 0411 03A4"
     while IFS='|' read -r name value; do
         names+=("$name")
