@@ -5,11 +5,21 @@
 # build/win64 (the same for x86_64, which 64-bit Wine runs where the host runs
 # no 32-bit code). Both Windows trees are built on every host, so that a
 # change that breaks either fails at once.
+#
+#   bash scripts/build.sh            all three trees
+#   bash scripts/build.sh product    Korvex.exe of both Windows trees only,
+#                                    what the release zips hold
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 jobs=2
+targets=()
+case "${1:-}" in
+"") ;;
+product) targets=(--target Korvex) ;;
+*) echo "usage: build.sh [product]" >&2; exit 2 ;;
+esac
 
 # Prints the build's output only when it fails.
 quietly() {
@@ -26,9 +36,11 @@ quietly() {
     rm -f "$log"
 }
 
-echo "build: native (build/native)"
-quietly cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug
-quietly cmake --build build/native -j"$jobs"
+if [ "${#targets[@]}" -eq 0 ]; then
+    echo "build: native (build/native)"
+    quietly cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug
+    quietly cmake --build build/native -j"$jobs"
+fi
 
 # cross_build TREE TOOLCHAIN: one Windows tree.
 cross_build() {
@@ -39,7 +51,7 @@ cross_build() {
     else
         quietly cmake -S . -B "build/$1" -DCMAKE_TOOLCHAIN_FILE="cmake/$2.cmake" -DCMAKE_BUILD_TYPE=Release
     fi
-    quietly cmake --build "build/$1" -j"$jobs"
+    quietly cmake --build "build/$1" -j"$jobs" "${targets[@]}"
 }
 
 cross_build win32 mingw-i686

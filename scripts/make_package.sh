@@ -1,30 +1,32 @@
 #!/usr/bin/env bash
-# Packs the built program of this tree into the zip a Windows user downloads:
+# Packs the built programs of this tree into the zips a Windows user
+# downloads:
 #
 #   bash scripts/make_package.sh OUTDIR
 #
-# writes OUTDIR/korvex-<version>-win32.zip, holding Korvex.exe (from
-# build/win32) and readme.txt (docs/readme.ja.txt in code page 932 with CRLF
-# line ends, as Notepad on a Japanese system reads it), and OUTDIR/SHA256SUMS
-# for it; prints the zip's path. Builds and tests nothing: scripts/package.sh
-# is the release command.
+# writes one zip per Windows build, named after its build folder:
+#   OUTDIR/korvex-<version>-win32.zip   Korvex.exe of build/win32 (i686)
+#   OUTDIR/korvex-<version>-win64.zip   Korvex.exe of build/win64 (x86_64)
+# each holding Korvex.exe and readme.txt (docs/readme.ja.txt in code page 932
+# with CRLF line ends, as Notepad on a Japanese system reads it), and
+# OUTDIR/SHA256SUMS listing both; prints the zips' paths, one a line. Builds
+# and tests nothing: scripts/package.sh is the release command.
 #
-# The same commit gives the same zip byte for byte: the members are stored in
-# a fixed order, both with the commit's time (or SOURCE_DATE_EPOCH), with no
-# extra fields and no Unix attributes.
+# The same commit gives the same zips byte for byte: the members are stored
+# in a fixed order, both with the commit's time (or SOURCE_DATE_EPOCH), with
+# no extra fields and no Unix attributes.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="${1:?usage: make_package.sh OUTDIR}"
+builds=(win32 win64)
 
-exe="$root/build/win32/Korvex.exe"
-[ -f "$exe" ] || { echo "make_package: $exe is not built" >&2; exit 1; }
+for build in "${builds[@]}"; do
+    [ -f "$root/build/$build/Korvex.exe" ] || { echo "make_package: $root/build/$build/Korvex.exe is not built" >&2; exit 1; }
+done
 
-# The version's text from its one definition: major "." minor patch.
-version="$(awk '$1 == "#define" && $2 ~ /^KORVEX_VERSION_(MAJOR|MINOR|PATCH)$/ { n[$2] = $3 }
-    END { printf "%d.%d%d", n["KORVEX_VERSION_MAJOR"], n["KORVEX_VERSION_MINOR"], n["KORVEX_VERSION_PATCH"] }' \
-    "$root/src/res/version.h")"
-zip_name="korvex-$version-win32.zip"
+# shellcheck source=scripts/version.sh
+source "$root/scripts/version.sh"
 stamp="${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}"
 
 mkdir -p "$out"
@@ -32,10 +34,13 @@ staging="$(mktemp -d)"
 trap 'rm -rf "$staging"' EXIT
 
 # iconv fails on a character code page 932 lacks.
-sed "s/@VERSION@/$version/g; s/\$/\r/" "$root/docs/readme.ja.txt" \
+sed "s/@VERSION@/$KORVEX_VERSION/g; s/\$/\r/" "$root/docs/readme.ja.txt" \
     | iconv -f UTF-8 -t CP932 >"$staging/readme.txt"
 
-python3 - "$out/$zip_name" "$stamp" "$exe" "$staging/readme.txt" <<'PYTHON'
+zips=()
+for build in "${builds[@]}"; do
+    zips+=("korvex-$KORVEX_VERSION-$build.zip")
+    python3 - "$out/${zips[-1]}" "$stamp" "$root/build/$build/Korvex.exe" "$staging/readme.txt" <<'PYTHON'
 import sys
 import time
 import zipfile
@@ -52,6 +57,9 @@ with zipfile.ZipFile(target, "w") as archive:
         with open(path, "rb") as source:
             archive.writestr(member, source.read())
 PYTHON
+done
 
-(cd "$out" && sha256sum "$zip_name" >SHA256SUMS)
-echo "$out/$zip_name"
+(cd "$out" && sha256sum "${zips[@]}" >SHA256SUMS)
+for zip in "${zips[@]}"; do
+    echo "$out/$zip"
+done

@@ -8,8 +8,10 @@
 #                   (2 and 3 run the build of the Wine the host can run: the
 #                   i686 one under 32-bit Wine, or the x86_64 one under
 #                   64-bit Wine; under CI both where the host runs both)
-#   4. package      the release zip made from the tested Korvex.exe, and
-#                   two clean clones building it byte for byte (tests/package)
+#   4. package      the release zips of both builds (the exe of each build
+#                   the Wine layers ran checked as the one they ran), and
+#                   two clean clones building them byte for byte
+#                   (tests/package)
 # Each layer ends with a line "<layer>: N passed, M failed" (the lint with
 # "lint: ..."). Every layer runs even when an earlier one failed; the exit
 # status is non-zero when any of them failed. Full logs: build/logs/.
@@ -104,10 +106,9 @@ lint_core || failed_layers+=(lint)
 lint_layers || failed_layers+=(layering)
 
 # Layers 2 and 3 run under Wine ---------------------------------------------
-# Each Wine runs its own build: 32-bit Wine the i686 build where the host runs
-# 32-bit code, 64-bit Wine the x86_64 build where it runs none
-# (scripts/wine-env.sh chooses, or KORVEX_WINE_ARCH). Under CI, a host that
-# runs both runs the layers for both builds, so that neither rots unseen.
+# Each Wine runs its own build: 32-bit Wine the i686 build, 64-bit Wine the
+# x86_64 build; korvex_wine_plan (scripts/wine-probe.sh) says which of them
+# run on this host.
 
 # Limits of the Windows test program: a test that prints nothing for
 # idle_limit seconds hangs (a modal loop nobody closes, say); the whole run
@@ -275,18 +276,16 @@ integration_as_user() {
     echo "$passed" "$failed"
 }
 
-# wine_layers [ARCH WHY]: layers 2 and 3 under one Wine, in a shell of their
-# own (its Wine, prefix and display end with it). ARCH forces the Wine, WHY
-# says why. The status holds the failed layers: 1 integration, 2 end-to-end.
+# wine_layers ARCH WHY: layers 2 and 3 under one Wine, in a shell of their
+# own (its Wine, prefix and display end with it). ARCH is the Wine, WHY says
+# why. The status holds the failed layers: 1 integration, 2 end-to-end.
 wine_layers() (
-    if [ "$#" -gt 0 ]; then
-        export KORVEX_WINE_ARCH="$1" KORVEX_WINE_WHY="$2"
-    fi
+    export KORVEX_WINE_ARCH="$1" KORVEX_WINE_WHY="$2"
     # The tests' windows and keystrokes go to a display of their own.
     export KORVEX_PRIVATE_DISPLAY=1
     # shellcheck source=scripts/wine-env.sh
     if ! source scripts/wine-env.sh; then
-        local label="${KORVEX_WINE_LABEL:-${1:+$1-bit }Wine}"
+        local label="${KORVEX_WINE_LABEL:-$1-bit Wine}"
         report "integration ($label)" 0 1 "Wine did not start"
         report "end-to-end ($label)" 0 1 "Wine did not start"
         exit 3
@@ -301,23 +300,23 @@ wine_layers() (
     exit "$failed"
 )
 
-# run_wine_layers [ARCH WHY]: wine_layers, its failures added to the list.
+# run_wine_layers ARCH WHY: wine_layers, its failures added to the list.
 run_wine_layers() {
-    local status=0 suffix=""
+    local status=0 suffix="-$1bit"
     wine_layers "$@" || status=$?
-    [ "$#" -eq 0 ] || suffix="-$1bit"
     [ $((status & 1)) -eq 0 ] || failed_layers+=("integration$suffix")
     [ $((status & 2)) -eq 0 ] || failed_layers+=("end-to-end$suffix")
 }
 
 # shellcheck source=scripts/wine-probe.sh
 source scripts/wine-probe.sh
-if [ -z "${KORVEX_WINE_ARCH:-}" ] && [ "${CI:-}" = true ] && korvex_host_runs_32bit; then
-    run_wine_layers 32 "CI runs both builds on a host that runs both"
-    run_wine_layers 64 "CI runs both builds on a host that runs both"
-else
-    run_wine_layers
-fi
+mapfile -t plan < <(korvex_wine_plan)
+for line in "${plan[@]}"; do
+    read -r arch verdict why <<<"$line"
+    if [ "$verdict" = run ]; then
+        run_wine_layers "$arch" "$why"
+    fi
+done
 
 echo "== 4. package"
 bash tests/package/run.sh </dev/null || failed_layers+=(package)

@@ -49,13 +49,8 @@ korvex_choose_wine() {
         why="${KORVEX_WINE_WHY:-KORVEX_WINE_ARCH=64 forces it}"
         ;;
     "")
-        if korvex_host_runs_32bit; then
-            KORVEX_WINE_ARCH=32
-            why="this host runs 32-bit code"
-        else
-            KORVEX_WINE_ARCH=64
-            why="$KORVEX_NO_32BIT_WHY"
-        fi
+        # The first build the test layers run here.
+        read -r KORVEX_WINE_ARCH _ why < <(korvex_wine_plan | grep -m1 '^[0-9]* run ')
         ;;
     *)
         korvex_wine_log "KORVEX_WINE_ARCH is \"$KORVEX_WINE_ARCH\": 32, 64 or unset"

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Sourced, not run: which Wine this host can run. scripts/wine-env.sh and
-# scripts/test.sh ask it; nothing is started.
+# Sourced, not run: which Wine this host can run, and which builds the test
+# layers run under Wine. scripts/wine-env.sh, scripts/test.sh and
+# tests/package/run.sh ask it; nothing is started.
 
 # Debian's loaders. /usr/bin/wine picks the 32-bit one whenever it is
 # installed, even where it cannot run, so they are called directly.
@@ -26,4 +27,39 @@ korvex_host_runs_32bit() {
         KORVEX_NO_32BIT_WHY="32-bit Wine does not start: $(head -1 <<<"$answer")"
     fi
     return 1
+}
+
+# Which builds the Wine layers of scripts/test.sh run here, one line per
+# build: "32 run WHY", or "32 skip WHY" for one that is built but not run
+# (and the same for 64). The i686 build runs where the host runs 32-bit code,
+# the x86_64 build where it runs none; under CI (CI=true) a host that runs
+# both runs both, so that neither rots unseen. KORVEX_WINE_ARCH=32 or 64
+# forces one.
+korvex_wine_plan() {
+    case "${KORVEX_WINE_ARCH:-}" in
+    32)
+        echo "32 run KORVEX_WINE_ARCH=32 forces it"
+        echo "64 skip KORVEX_WINE_ARCH=32 forces the i686 build"
+        ;;
+    64)
+        if korvex_host_runs_32bit; then
+            echo "32 skip KORVEX_WINE_ARCH=64 forces the x86_64 build"
+        else
+            echo "32 skip $KORVEX_NO_32BIT_WHY"
+        fi
+        echo "64 run KORVEX_WINE_ARCH=64 forces it"
+        ;;
+    *)
+        if ! korvex_host_runs_32bit; then
+            echo "32 skip $KORVEX_NO_32BIT_WHY"
+            echo "64 run $KORVEX_NO_32BIT_WHY"
+        elif [ "${CI:-}" = true ]; then
+            echo "32 run this host runs 32-bit code"
+            echo "64 run CI runs both builds on a host that runs both"
+        else
+            echo "32 run this host runs 32-bit code"
+            echo "64 skip outside CI a host that runs 32-bit code runs the i686 build"
+        fi
+        ;;
+    esac
 }

@@ -1,14 +1,14 @@
 // The program's version and publisher, in one place: the version resource's
 // numbers and strings and the version dialog's texts are all made from these.
-// The text form writes minor and patch as one digit each: 1, 0, 4 is "1.04".
-// Read by the resource compiler only, and by scripts/make_package.sh for the
-// readme's version and the zip's name.
+// The text form writes minor and patch as one digit each: 1, 0, 5 is "1.05".
+// Read by the resource compiler, and by scripts/version.sh for the scripts
+// and tests: the readme's version, the zips' names, the version cases.
 #ifndef KORVEX_VERSION_H
 #define KORVEX_VERSION_H
 
 #define KORVEX_VERSION_MAJOR 1
 #define KORVEX_VERSION_MINOR 0
-#define KORVEX_VERSION_PATCH 4
+#define KORVEX_VERSION_PATCH 5
 
 #define KORVEX_PRODUCT "Korvex+"
 #define KORVEX_PUBLISHER "Korvex 開発ﾁｰﾑ"

@@ -1,6 +1,9 @@
 # shellcheck shell=bash
 # End-to-end cases of the application shell: start-up, the menu and exit.
 
+# shellcheck source=scripts/version.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/version.sh"
+
 # The dump columns' key filter sees the menu's keys too, so each case moves
 # the focus to the jump box, where every key is free, before using the menu.
 
@@ -25,7 +28,7 @@ case_version_dialog_opens_and_closes() {
     korvex_start
     e2e_focus_jump_box
     drive keys alt+h v || e2e_fail "cannot send Alt+H, V"
-    expect_text "$(e2e_id IDC_VERSION_NAME)" "Korvex+ Version 1.04" -w "ﾊﾞｰｼﾞｮﾝ情報"
+    expect_text "$(e2e_id IDC_VERSION_NAME)" "Korvex+ Version $KORVEX_VERSION" -w "ﾊﾞｰｼﾞｮﾝ情報"
     expect_text "$(e2e_id IDC_VERSION_NOTICE)" "(C) Korvex 開発ﾁｰﾑ" -w "ﾊﾞｰｼﾞｮﾝ情報"
     e2e_screenshot korvex-version
     drive -w "ﾊﾞｰｼﾞｮﾝ情報" keys esc || e2e_fail "cannot send Esc"
@@ -62,25 +65,26 @@ case_program_is_a_32_bit_gui_program_importing_system_dlls_only() {
     fi
 }
 
-# Explorer's file properties: the product's version resource, read back
-# through the version API under the Japanese code page (by either Wine),
-# carries the version the version dialog shows.
+# Explorer's file properties: the version resource of the Korvex.exe this
+# Wine runs, the one its build's release zip holds, read back through the
+# version API under the Japanese code page, carries the version the version
+# dialog shows. Each Wine the host runs reads its own build.
 case_version_resource_names_the_program_in_japanese() {
     local exe name value expected names=()
-    exe="$(winepath -w "$E2E_PRODUCT" 2>/dev/null | tr -d '\r')"
-    expected="1.0.4.0 1.0.4.0 0411 03A4"
+    exe="$(winepath -w "$E2E_KORVEX" 2>/dev/null | tr -d '\r')"
+    expected="$KORVEX_VERSION_NUMBERS $KORVEX_VERSION_NUMBERS 0411 03A4"
     while IFS='|' read -r name value; do
         names+=("$name")
         expected+=$'\n'"$(cp932_hex "$value")"
-    done <<'STRINGS'
+    done <<STRINGS
 CompanyName|Korvex 開発ﾁｰﾑ
 FileDescription|ﾊﾞｲﾅﾘﾀﾞﾝﾌﾟ ﾋﾞｭｰﾜ
-FileVersion|1.04
+FileVersion|$KORVEX_VERSION
 InternalName|Korvex
 LegalCopyright|(C) Korvex 開発ﾁｰﾑ
 OriginalFilename|Korvex.exe
 ProductName|Korvex+
-ProductVersion|1.04
+ProductVersion|$KORVEX_VERSION
 STRINGS
     expect_drive "$expected" version "$exe" "${names[@]}"
 }

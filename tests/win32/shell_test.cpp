@@ -7,6 +7,7 @@
 #include "base/viewer_state.h"
 #include "edit/key_filter.h"
 #include "res/resource.h"
+#include "res/version.h"
 
 #include <gtest/gtest.h>
 
@@ -269,7 +270,7 @@ TEST_F(MainDialogTest, VersionDialogShowsItsTextsClosesAndLeavesTheFilterIdle)
 
             EXPECT_EQ(versionProbe.seen, 1) << closeBy;
             EXPECT_LE(versionProbe.ticks, 100) << "the dialog did not close, by " << closeBy;
-            EXPECT_EQ(versionProbe.name, "Korvex+ Version 1.04");
+            EXPECT_EQ(versionProbe.name, KORVEX_PRODUCT " Version " KORVEX_VERSION_TEXT);
             EXPECT_FALSE(versionProbe.notice.empty());
             EXPECT_EQ(versionProbe.editFocusWhileOpen, 0) << closeBy;
             EXPECT_TRUE(FindVersionDialog() == NULL);
