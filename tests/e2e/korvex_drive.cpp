@@ -35,7 +35,7 @@
 //                     are not what the case is about; prefer keys or click.
 //   version FILE NAME...  FILE's version resource as Explorer reads it, no
 //                     window needed: "FILEVERSION PRODUCTVERSION LANGUAGE
-//                     CODEPAGE" ("1.0.4.0 1.0.4.0 0411 03A4"), then the string
+//                     CODEPAGE" ("1.0.5.0 1.0.5.0 0411 03A4"), then the string
 //                     NAME of that language and code page in hex, one a line.
 //
 // Exit status: 0 done, 1 the window, control or condition did not come
