@@ -57,6 +57,8 @@ e2e_wait_selection() {
     e2e_fail "the hex column's selection is \"$(drive sel "$hex")\", not \"$sel\""
 }
 
+# F3 and Shift+F3 through the real keyboard walk three hits forward and back;
+# すべて検索 then lists the three.
 case_shift_f3_finds_the_previous_hit() {
     local file="$E2E_TMP/three.bin" needle="KorvexNeedle" hex at
     local hits=(256 $((0x50000 + 5)) $((0xA0000 + 9)))
@@ -89,6 +91,14 @@ case_shift_f3_finds_the_previous_hit() {
     e2e_wait_selection "$hex" "$(hit_sel "${hits[1]}")"
     expect_text "$(e2e_id IDC_ADDRESS)" "$(e2e_addresses $((hits[1] / 16)))"
     e2e_screenshot korvex-search-backward
+
+    # The list of every hit, beside the main dialog.
+    drive keys ctrl+f || e2e_fail "cannot send Ctrl+F"
+    drive -w "$SEARCH_CAPTION" wait >/dev/null || e2e_fail "the search dialog did not open"
+    drive -w "$SEARCH_CAPTION" type "$needle" || e2e_fail "cannot type into the search box"
+    drive -w "$SEARCH_CAPTION" click "$(e2e_id IDC_SEARCH_ALL)" || e2e_fail "cannot click すべて検索"
+    drive -w "検索結果 (3 件)" -t 20000 wait >/dev/null || e2e_fail "the hit list did not count 3"
+    e2e_screenshot korvex-hit-list
 
     drive click "$(e2e_id IDC_JUMP)" || e2e_fail "cannot click the jump box"
     drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
