@@ -40,7 +40,8 @@ if [ ! -f "$file" ] || [ "$(stat -c %s "$file")" -ne "$size" ]; then
     head -c "$size" /dev/urandom >"$file"
     printf '%s' "$needle" | dd of="$file" bs=1 seek="$needle_at" conv=notrunc status=none
 fi
-if [ "$(head -c $((back_at + ${#back_needle})) "$file" | tail -c ${#back_needle})" != "$back_needle" ]; then
+if ! head -c $((back_at + ${#back_needle})) "$file" | tail -c ${#back_needle} \
+        | grep -q -a -F "$back_needle"; then
     printf '%s' "$back_needle" | dd of="$file" bs=1 seek="$back_at" conv=notrunc status=none
 fi
 for n in "$needle" "$back_needle"; do
@@ -98,8 +99,10 @@ grep_end=$(date +%s.%N)
 grep_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
 # The bytes the backward search scans, from the needle to the end.
 back_bytes=$((size - back_at))
+# Through a pipe: with its output going to /dev/null, grep stops at the
+# first match, and this needle is near the start.
 grep_start=$(date +%s.%N)
-grep -F -c -a "$back_needle" "$file" >/dev/null
+grep -F -c -a "$back_needle" "$file" | cat >/dev/null
 grep_end=$(date +%s.%N)
 grep_back_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
 grep_start=$(date +%s.%N)
