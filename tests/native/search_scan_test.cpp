@@ -437,19 +437,3 @@ TEST(SearchScan, BackwardAgreesWithPlainComparison)
     EXPECT_GT(misses, 600);
     UseVectorisedScan(1);
 }
-
-// Repeated from each hit, the backward search walks every occurrence in turn.
-TEST(SearchScan, BackwardFromEachHitWalksTheOverlappingOnes)
-{
-    Bytes file(5000, 'a');
-    Bytes pattern = {'a', 'a', 'a'};
-    for (uint32_t bufferBytes : {1u, 7u, 2048u}) {
-        uint64_t start = file.size(), hit = 0, walked = 0;
-        while (SearchBackward(file, bufferBytes, start, pattern, &hit)) {
-            ASSERT_EQ(hit, walked == 0 ? file.size() - 3 : start - 1) << bufferBytes;
-            start = hit;
-            walked++;
-        }
-        EXPECT_EQ(walked, file.size() - 2);
-    }
-}
