@@ -4,7 +4,10 @@
 # budget, and with one window per tick; the longest tick but the hit's; the
 # baselines: bare loops that read the file with ReadFile into a buffer of the
 # search's size, and that map and scan views of 64 KB and 4 MB, each scanned
-# with the C runtime's memchr, and native grep -F -c; then the search through
+# with the C runtime's memchr, and native grep -F -c; the backward search from
+# the file's end to a second needle near its start, against grep -F -c for it;
+# the list of every hit over the whole file, against grep -b -o -a -F, which
+# counts every occurrence as the list does; then the search through
 # the first 64 GB of a sparse 4096 GB file (needle absent), extrapolated to
 # the whole file. Runs the build of the Wine chosen for this host (see
 # scripts/wine-env.sh). Builds nothing.
@@ -26,6 +29,9 @@ sparse_size=$((4096 << 30))
 needle="KorvexNeedle"
 # Near the end, so every run scans almost the whole file.
 needle_at=$((size - 4096 - 7))
+# Near the start, for the backward search.
+back_needle="KorvexBackward"
+back_at=$((4096 + 3))
 
 # Random bytes hold the needle's first byte every 256 bytes or so, and the
 # whole needle nowhere but where it is written.
@@ -34,11 +40,17 @@ if [ ! -f "$file" ] || [ "$(stat -c %s "$file")" -ne "$size" ]; then
     head -c "$size" /dev/urandom >"$file"
     printf '%s' "$needle" | dd of="$file" bs=1 seek="$needle_at" conv=notrunc status=none
 fi
-count="$(grep -F -c -a "$needle" "$file" || true)"
-if [ "$count" != 1 ]; then
-    echo "search_bench: $file holds the needle on $count lines, not 1" >&2
-    exit 1
+if ! head -c $((back_at + ${#back_needle})) "$file" | tail -c ${#back_needle} \
+        | grep -q -a -F "$back_needle"; then
+    printf '%s' "$back_needle" | dd of="$file" bs=1 seek="$back_at" conv=notrunc status=none
 fi
+for n in "$needle" "$back_needle"; do
+    count="$(grep -F -c -a "$n" "$file" || true)"
+    if [ "$count" != 1 ]; then
+        echo "search_bench: $file holds $n on $count lines, not 1" >&2
+        exit 1
+    fi
+done
 cat "$file" >/dev/null
 
 sparse="$(mktemp -d)/sparse-4096g.bin"
@@ -70,6 +82,8 @@ buffer_bytes="$(sed -nE 's/^#define SEARCH_BUFFER_BYTES \(([0-9]+)u << ([0-9]+)\
 view_bytes=$((4 << 20))
 budget_line="$(run dialog "$(winpath "$file")" "$needle" "$budget_ms")"
 slow_line="$(run dialog "$(winpath "$file")" "$needle" 0 "$slow_seconds")"
+back_line="$(run back "$(winpath "$file")" "$back_needle" "$budget_ms")"
+all_line="$(run all "$(winpath "$file")" "$needle" "$budget_ms")"
 read_line="$(run read "$(winpath "$file")" "$needle" "$buffer_bytes")"
 bare_line="$(run bare "$(winpath "$file")" "$needle" 65536)"
 view_line="$(run bare "$(winpath "$file")" "$needle" "$view_bytes")"
@@ -83,6 +97,18 @@ grep_start=$(date +%s.%N)
 grep -F -c -a "$needle" "$file" >/dev/null
 grep_end=$(date +%s.%N)
 grep_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
+# The bytes the backward search scans, from the needle to the end.
+back_bytes=$((size - back_at))
+# Through a pipe: with its output going to /dev/null, grep stops at the
+# first match, and this needle is near the start.
+grep_start=$(date +%s.%N)
+grep -F -c -a "$back_needle" "$file" | cat >/dev/null
+grep_end=$(date +%s.%N)
+grep_back_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
+grep_start=$(date +%s.%N)
+grep_all="$(grep -b -o -a -F "$needle" "$file" | wc -l)"
+grep_end=$(date +%s.%N)
+grep_all_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
 
 sparse_line="$(run dialog "$(winpath "$sparse")" "$needle" "$budget_ms" 100000 $((sparse_gb << 30)))"
 
@@ -91,6 +117,10 @@ for line in "$budget_line" "$read_line" "$bare_line" "$view_line"; do
 done
 [ "$(field bytes "$budget_line")" = "$needle_at" ] \
     || { echo "search_bench: hit at $(field bytes "$budget_line"), expected $needle_at" >&2; exit 1; }
+[ "$(field found "$back_line")" = 1 ] && [ "$(field bytes "$back_line")" = "$back_bytes" ] \
+    || { echo "search_bench: backward: $back_line, expected bytes=$back_bytes" >&2; exit 1; }
+[ "$(field found "$all_line")" = 1 ] && [ "$(field hits "$all_line")" = "$grep_all" ] \
+    || { echo "search_bench: every hit: $all_line, grep counts $grep_all" >&2; exit 1; }
 
 budget_mbps="$(field mbps "$budget_line")"
 slow_mbps="$(field mbps "$slow_line")"
@@ -98,6 +128,8 @@ read_mbps="$(field mbps "$read_line")"
 bare_mbps="$(field mbps "$bare_line")"
 view_mbps="$(field mbps "$view_line")"
 sparse_mbps="$(field mbps "$sparse_line")"
+back_mbps="$(field mbps "$back_line")"
+all_mbps="$(field mbps "$all_line")"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo "build: $exe ($KORVEX_WINE_LABEL)"
@@ -112,6 +144,11 @@ echo "  bare loop, ReadFile into $buffer_bytes bytes: $read_mbps MB/s"
 echo "  bare loop, 64 KB views:     $bare_mbps MB/s"
 echo "  bare loop, $view_bytes-byte views: $view_mbps MB/s"
 echo "  grep -F -c:                 $grep_mbps MB/s"
+echo "  backward, budget $budget_ms ms: $back_mbps MB/s over $back_bytes bytes, $(field ticks "$back_line") ticks; longest tick but the hit's $(field other_max_tick_ms "$back_line") ms, $(field other_ticks_over_16ms "$back_line") such over 16 ms"
+echo "  grep -F -c (backward's needle): $grep_back_mbps MB/s"
+echo "  every hit, budget $budget_ms ms: $all_mbps MB/s, $(field hits "$all_line") hits, $(field ticks "$all_line") ticks; longest tick $(field max_tick_ms "$all_line") ms, $(field ticks_over_16ms "$all_line") over 16 ms"
+echo "  grep -b -o -a -F:           $grep_all_mbps MB/s, $grep_all hits"
+echo "ratios: backward/grep $(ratio "$back_mbps" "$grep_back_mbps"), every-hit/grep $(ratio "$all_mbps" "$grep_all_mbps")"
 echo "ratios: program/grep $(ratio "$budget_mbps" "$grep_mbps"), program/bare-read $(ratio "$budget_mbps" "$read_mbps"), program/bare-4M-view $(ratio "$budget_mbps" "$view_mbps"), bare-read/grep $(ratio "$read_mbps" "$grep_mbps")"
 echo "sparse 4096 GB file, needle absent: $(field bytes "$sparse_line") bytes in $(field seconds "$sparse_line") s, $sparse_mbps MB/s, longest tick $(field max_tick_ms "$sparse_line") ms, $(field ticks_over_16ms "$sparse_line") over 16 ms"
 awk -v m="$sparse_mbps" -v s="$sparse_size" -v g="$sparse_gb" 'BEGIN {

@@ -11,6 +11,12 @@
 //       other_ticks_over_16ms=P mean_tick_ms=A page_load_ms=L found=0|1"
 //       (I counts from 0; O and P leave out the last tick, which is the hit's
 //       when found; L is a page load in another window, as at a hit).
+//   korvex_search_bench back PATH TEXT BUDGET_MS
+//       The same backward, from the end of the file (後方検索 checked): bytes
+//       is then what lay between the hit and the file's end.
+//   korvex_search_bench all PATH TEXT BUDGET_MS
+//       The search dialog's すべて検索 over the whole file, the hit list's
+//       ticks timed; bytes is the file's size, and "hits=N" is added.
 //   korvex_search_bench bare PATH TEXT [VIEW_BYTES]
 //       Maps views of VIEW_BYTES (default 64 KB) one after another and scans
 //       each with the C runtime's memchr + memcmp until TEXT is found. Prints
@@ -103,8 +109,15 @@ uint64_t SelectedOffset(void)
     return viewer.topLine * 16 + start / 48 * 16 + start % 48 / 3;
 }
 
-int RunDialog(const char *path, const char *text, unsigned budget, double seconds,
-              uint64_t byteLimit, uint32_t bufferBytes)
+enum SearchKind { FORWARD, BACKWARD, FIND_ALL };
+
+int Running(SearchKind kind, HWND search)
+{
+    return kind == FIND_ALL ? viewer.findAllActive : IsWindow(search);
+}
+
+int RunDialog(SearchKind kind, const char *path, const char *text, unsigned budget,
+              double seconds, uint64_t byteLimit, uint32_t bufferBytes)
 {
     HINSTANCE instance = GetModuleHandleA(NULL);
     viewer.instance = instance;
@@ -127,15 +140,29 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
     memset(viewer.searchInput, 0, sizeof viewer.searchInput);
     OpenSearchDialog(main);
     HWND search = viewer.searchDialog;
-    dialogProc = (WNDPROC)SetWindowLongPtrA(search, GWLP_WNDPROC, (LONG_PTR)TimedDialogProc);
     CheckRadioButton(search, IDC_SEARCH_HEX, IDC_SEARCH_STRING, IDC_SEARCH_STRING);
     SetDlgItemTextA(search, IDC_SEARCH_TEXT, text);
+    if (kind == BACKWARD) {
+        // The caret after the last page's last byte.
+        LoadPage(main, viewer.lineCount);
+        int end = GetWindowTextLengthA(viewer.hexEdit);
+        SendMessageA(viewer.hexEdit, EM_SETSEL, end, end);
+        CheckDlgButton(search, IDC_SEARCH_BACKWARD, BST_CHECKED);
+    }
 
     LONGLONG start = Now();
     LONGLONG limit = (LONGLONG)(seconds * (double)frequency.QuadPart);
-    SendDlgItemMessageA(search, IDC_SEARCH_START, BM_CLICK, 0, 0);
+    if (kind == FIND_ALL) {
+        SendDlgItemMessageA(search, IDC_SEARCH_ALL, BM_CLICK, 0, 0);
+        dialogProc = (WNDPROC)SetWindowLongPtrA(viewer.hitsDialog, GWLP_WNDPROC,
+                                                (LONG_PTR)TimedDialogProc);
+    } else {
+        dialogProc = (WNDPROC)SetWindowLongPtrA(search, GWLP_WNDPROC,
+                                                (LONG_PTR)TimedDialogProc);
+        SendDlgItemMessageA(search, IDC_SEARCH_START, BM_CLICK, 0, 0);
+    }
     MSG message;
-    while (IsWindow(search) && Now() - start < limit && viewer.searchPos < byteLimit &&
+    while (Running(kind, search) && Now() - start < limit && viewer.searchPos < byteLimit &&
            GetMessageA(&message, NULL, 0, 0) > 0) {
         if (IsDialogMessageA(search, &message)) {
             continue;
@@ -146,7 +173,16 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
     LONGLONG spent = Now() - start;
     int found = !IsWindow(search);
     uint64_t bytes = found ? SelectedOffset() : viewer.searchPos;
-    if (!found) {
+    if (kind == BACKWARD) {
+        bytes = viewer.fileSize - (found ? bytes : viewer.searchPos);
+    }
+    unsigned long hits = 0;
+    if (kind == FIND_ALL) {
+        hits = (unsigned long)SendDlgItemMessageA(viewer.hitsDialog, IDC_HITS_LIST, LB_GETCOUNT,
+                                                  0, 0);
+        found = !viewer.findAllActive;
+        bytes = found ? viewer.fileSize : viewer.searchPos;
+    } else if (!found) {
         SendDlgItemMessageA(search, IDC_SEARCH_START, BM_CLICK, 0, 0);
     }
     // What the hit's tick adds to the scan: a page load in another window.
@@ -158,11 +194,12 @@ int RunDialog(const char *path, const char *text, unsigned budget, double second
     double loadMs = Seconds(Now() - loadStart) * 1000.0 / loads;
     printf("bytes=%llu seconds=%.3f mbps=%.1f ticks=%ld max_tick_ms=%.2f max_tick_index=%ld "
            "ticks_over_16ms=%ld other_max_tick_ms=%.2f other_ticks_over_16ms=%ld "
-           "mean_tick_ms=%.2f page_load_ms=%.2f found=%d\n",
+           "mean_tick_ms=%.2f page_load_ms=%.2f found=%d hits=%lu\n",
            (unsigned long long)bytes, Seconds(spent), (double)bytes / 1048576.0 / Seconds(spent),
            tickCount, Seconds(longestTick) * 1000.0, longestTickIndex, slowTicks,
            Seconds(longestOtherTick) * 1000.0, slowOtherTicks,
-           tickCount ? Seconds(allTicks) * 1000.0 / (double)tickCount : 0.0, loadMs, found);
+           tickCount ? Seconds(allTicks) * 1000.0 / (double)tickCount : 0.0, loadMs, found,
+           hits);
     RunExitSequence(main);
     return 0;
 }
@@ -298,6 +335,7 @@ int RunRead(const char *path, const char *text, DWORD bufferBytes)
 int Usage(void)
 {
     fprintf(stderr, "usage: korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES [BUFFER]]]\n"
+                    "       korvex_search_bench back|all PATH TEXT BUDGET_MS\n"
                     "       korvex_search_bench bare PATH TEXT [VIEW_BYTES]\n"
                     "       korvex_search_bench read PATH TEXT [BUFFER_BYTES]\n");
     return 2;
@@ -313,8 +351,12 @@ int main(int argc, char **argv)
         uint64_t byteLimit = argc >= 7 ? strtoull(argv[6], NULL, 10) : UINT64_MAX;
         uint32_t bufferBytes = argc >= 8 ? (uint32_t)strtoul(argv[7], NULL, 10)
                                          : SEARCH_BUFFER_BYTES;
-        return RunDialog(argv[2], argv[3], (unsigned)atoi(argv[4]), seconds, byteLimit,
+        return RunDialog(FORWARD, argv[2], argv[3], (unsigned)atoi(argv[4]), seconds, byteLimit,
                          bufferBytes);
+    }
+    if (argc == 5 && (strcmp(argv[1], "back") == 0 || strcmp(argv[1], "all") == 0)) {
+        return RunDialog(argv[1][0] == 'b' ? BACKWARD : FIND_ALL, argv[2], argv[3],
+                         (unsigned)atoi(argv[4]), 600.0, UINT64_MAX, SEARCH_BUFFER_BYTES);
     }
     if ((argc == 4 || argc == 5) && strcmp(argv[1], "bare") == 0) {
         DWORD viewBytes = argc == 5 ? (DWORD)strtoul(argv[4], NULL, 10) : 65536;

@@ -5,6 +5,7 @@
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
+#include "search/hit_list_dialog.h"
 #include "search/incremental_search.h"
 #include "view/caret_status.h"
 #include "view/load_page.h"
@@ -25,6 +26,8 @@ void CloseFile(HWND dialog)
 {
     // A search must not go on into the next file at this one's position.
     AbandonSearch();
+    // The list's offsets belong to this file.
+    ClearHitList();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
     EnableFileCommands(dialog, 0);

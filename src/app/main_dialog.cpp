@@ -120,6 +120,10 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         OpenSearchDialog(dialog);
         return TRUE;
     case IDM_SEARCH_AGAIN:
+    case IDM_SEARCH_BACK:
+        // F3 searches forward and Shift+F3 backward, and the next dialog
+        // keeps the direction.
+        viewer.searchBackward = LOWORD(wParam) == IDM_SEARCH_BACK;
         OpenSearchDialog(dialog);
         return TRUE;
     case IDM_GOTO:

@@ -93,6 +93,9 @@ int KorvexMain(HINSTANCE instance, const char *commandLine)
         if (viewer.searchDialog != NULL && IsDialogMessageA(viewer.searchDialog, &message)) {
             continue;
         }
+        if (viewer.hitsDialog != NULL && IsDialogMessageA(viewer.hitsDialog, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

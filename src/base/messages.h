@@ -19,6 +19,15 @@
 #define SEARCH_STOP_TEXT "検索中止"
 #define SEARCH_CAPTION "単語検索"
 #define SEARCH_PROGRESS_FORMAT "単語検索 (%u%%)"
+// The search dialog's search and the list of every hit share one scan.
+#define MSG_SEARCH_BUSY "ほかの検索を実行中です。中止してから開始してください。"
+// The list of every hit: "検索結果 (37%)" while it runs, "検索結果 (1,234 件)"
+// when done, "検索結果 (100,000 件以上)" once the list is full.
+#define HITS_CAPTION "検索結果"
+#define HITS_CAPTION_OPEN " ("
+#define HITS_CAPTION_CLOSE ")"
+#define HITS_COUNT_UNIT " 件"
+#define HITS_AT_LEAST " 件以上"
 // The status line: "ｱﾄﾞﾚｽ 00000000 0001A2B3", and with a selection
 // "ｱﾄﾞﾚｽ 00000000 0001A2B3  選択 12 ﾊﾞｲﾄ".
 #define CARET_OFFSET_LABEL "ｱﾄﾞﾚｽ "

@@ -20,6 +20,7 @@ struct ViewerState {
     HINSTANCE instance;
     HWND mainDialog;
     HWND searchDialog;
+    HWND hitsDialog;
     HWND hexEdit;
     HWND addressEdit;
     HWND charEdit;
@@ -63,8 +64,14 @@ struct ViewerState {
     char charText[TEXT_BUFFER_SIZE];
 
     // Search.
-    int searchRunning;          // the start/stop button's state
-    unsigned char searchActive; // a started search whose end has not come
+    // A search dialog's search started and not ended; its start/stop button
+    // says "検索中止" exactly while this is set.
+    unsigned char searchActive;
+    unsigned char searchBackward; // the dialog's direction, kept for the next one
+    // The list of every hit is being filled. It shares the pattern, the
+    // position and the carry below with the dialog's search, so only one of
+    // the two runs at a time.
+    unsigned char findAllActive;
     uint64_t searchStart;       // file position the search began at
     DWORD searchProgressTime;   // GetTickCount of the start or the caption's last update
     unsigned char searchProgressShown; // the caption shows a percentage

@@ -29,12 +29,17 @@ int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn)
         *handOn = key;
         return KEY_FILTER_PASS;
     }
-    // No keyboard selection and no shifted characters in the dump columns.
+    // No keyboard selection and no shifted characters in the dump columns;
+    // only Shift+F3, the backward search, in the hex column.
     if (input->shiftDown == KEY_FACT_UNKNOWN) {
         return KEY_FILTER_NEEDS_SHIFT;
     }
     if (input->shiftDown) {
-        return KEY_FILTER_SWALLOW;
+        if (key != KEY_CODE_F3 || input->editFocus != COLUMN_HEX) {
+            return KEY_FILTER_SWALLOW;
+        }
+        *handOn = key;
+        return KEY_FILTER_PASS;
     }
     if (key >= KEY_CODE_KEYPAD_0 && key <= KEY_CODE_KEYPAD_9) {
         key -= KEY_CODE_KEYPAD_0 - KEY_CODE_DIGIT_0;

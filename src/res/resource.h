@@ -1,6 +1,6 @@
 // Control and command identifiers shared by the resource script and the code.
 // The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDD_GOTO,
-// IDM_FORM_MENU) are deliberately not defined: they stay string names and are
+// IDD_HITS, IDM_FORM_MENU) are deliberately not defined: they stay string names and are
 // loaded by name.
 #ifndef KORVEX_RESOURCE_H
 #define KORVEX_RESOURCE_H
@@ -30,6 +30,8 @@
 #define IDM_GOTO 204
 // No menu item: F3 in the hex column opens the search with the text kept.
 #define IDM_SEARCH_AGAIN 210
+// No menu item: Shift+F3 in the hex column searches backward with the text kept.
+#define IDM_SEARCH_BACK 211
 
 // IDD_VERSION
 #define IDC_VERSION_NAME 300
@@ -42,6 +44,12 @@
 #define IDC_SEARCH_STRING 403
 #define IDC_SEARCH_LABEL 404
 #define IDC_SEARCH_GROUP 405
+#define IDC_SEARCH_BACKWARD 406
+#define IDC_SEARCH_ALL 407
+
+// IDD_HITS
+#define IDC_HITS_LIST 900
+#define IDC_HITS_STOP 901
 
 // IDD_GOTO
 #define IDC_GOTO_OFFSET 600

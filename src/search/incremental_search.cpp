@@ -25,15 +25,20 @@ uint32_t CaretByteIndex(void)
     return SearchStartByte(selection.start, selection.end);
 }
 
-void StartSearch(HWND dialog)
+uint32_t BackwardStartByte(void)
 {
-    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
-        return;
-    }
+    EditSelection selection = ReadEditSelection(viewer.hexEdit);
+    return BackwardSearchStartByte(selection.start);
+}
+
+// Reads the box and the mode into the remembered text and the pattern. 0
+// when the box is empty.
+int ReadSearchPattern(HWND dialog)
+{
     memset(viewer.pattern, 0, sizeof viewer.pattern);
     GetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput, SEARCH_INPUT_SIZE);
     if (viewer.searchInput[0] == '\0') {
-        return;
+        return 0;
     }
     if (IsDlgButtonChecked(dialog, IDC_SEARCH_HEX) == BST_CHECKED) {
         viewer.searchHexMode = 1;
@@ -42,18 +47,43 @@ void StartSearch(HWND dialog)
         viewer.searchHexMode = 0;
         viewer.patternLength = StringSearchPattern(viewer.searchInput, viewer.pattern);
     }
+    return 1;
+}
+
+int StartSearch(HWND dialog)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    if (viewer.findAllActive) {
+        ShowMessage(dialog, MSG_SEARCH_BUSY);
+        return 0;
+    }
+    if (!ReadSearchPattern(dialog)) {
+        return 0;
+    }
+    viewer.searchBackward = IsDlgButtonChecked(dialog, IDC_SEARCH_BACKWARD) == BST_CHECKED;
     // A search that replaces another reads afresh.
     ForgetSearchBuffer();
-    viewer.searchColumn = CaretByteIndex();
-    viewer.searchLine = viewer.topLine;
-    viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
-    viewer.searchStart = viewer.searchPos;
+    if (viewer.searchBackward) {
+        // Matches start before the caret's byte and may run on past it.
+        viewer.searchStart = viewer.topLine * DUMP_LINE_BYTES + BackwardStartByte();
+        viewer.searchPos = BackwardSearchEnd(viewer.searchStart, viewer.patternLength,
+                                             viewer.fileSize);
+        viewer.searchLine = viewer.topLine;
+    } else {
+        viewer.searchColumn = CaretByteIndex();
+        viewer.searchLine = viewer.topLine;
+        viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
+        viewer.searchStart = viewer.searchPos;
+    }
     viewer.searchProgressTime = GetTickCount();
     viewer.searchProgressShown = 0;
     viewer.carryCount = 0;
     viewer.searchActive = 1;
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_STOP_TEXT);
     SetTimer(dialog, SEARCH_TIMER_ID, 1, NULL);
+    return 1;
 }
 
 static void ShowHit(uint64_t hit)
@@ -66,12 +96,10 @@ static void ShowHit(uint64_t hit)
 }
 
 
-int SearchStep(HWND dialog)
+int ScanForwardOnce(uint64_t *hit)
 {
     if (viewer.searchPos >= viewer.fileSize) {
-        StopSearch(dialog);
-        ShowMessage(dialog, MSG_NOT_FOUND);
-        return 0;
+        return SCAN_END;
     }
     // A start on a page that runs into the next window may lie past this
     // window's end: the first window scanned is then the one holding it.
@@ -81,6 +109,54 @@ int SearchStep(HWND dialog)
     }
     WindowSpan span;
     if (!ReadSearchBuffer(&span)) {
+        return SCAN_UNREADABLE;
+    }
+    // The window holding searchLine's first byte, from searchColumn on, with
+    // the carry.
+    if (ScanSearchStep(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
+                       SearchBufferBytes() + span.offsetInWindow, span.bytesAfter,
+                       &viewer.searchLine, &viewer.searchColumn, &viewer.searchPos, hit)) {
+        return SCAN_HIT;
+    }
+    return SCAN_PASSED;
+}
+
+// One buffer's chunk toward the file's start.
+static int ScanBackwardOnce(uint64_t *hit)
+{
+    if (viewer.searchPos == 0) {
+        return SCAN_END;
+    }
+    uint64_t chunkStart = BackwardChunkStart(viewer.searchPos, searchBufferBytes);
+    uint32_t length = (uint32_t)(viewer.searchPos - chunkStart);
+    if (!ReadSearchChunk(chunkStart, length)) {
+        return SCAN_UNREADABLE;
+    }
+    if (ScanBackwardStep(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
+                         SearchBufferBytes(), chunkStart, length, viewer.searchStart,
+                         &viewer.searchPos, hit)) {
+        return SCAN_HIT;
+    }
+    // A stop shows the page the search has reached.
+    viewer.searchLine = viewer.searchPos / DUMP_LINE_BYTES;
+    return SCAN_PASSED;
+}
+
+int SearchStep(HWND dialog)
+{
+    uint64_t hit = 0;
+    int scanned = viewer.searchBackward ? ScanBackwardOnce(&hit) : ScanForwardOnce(&hit);
+    if (scanned == SCAN_END) {
+        // Backward, the page stays where the search began; forward it shows
+        // the file's end, where the search has got to.
+        if (viewer.searchBackward) {
+            viewer.searchActive = 0;
+        }
+        StopSearch(dialog);
+        ShowMessage(dialog, MSG_NOT_FOUND);
+        return 0;
+    }
+    if (scanned == SCAN_UNREADABLE) {
         // No tick may come while the message is up.
         KillTimer(dialog, SEARCH_TIMER_ID);
         ShowMessage(dialog, MSG_FILE_ACCESS_FAILED);
@@ -89,12 +165,7 @@ int SearchStep(HWND dialog)
         AbandonSearch();
         return 0;
     }
-    // The window holding searchLine's first byte, from searchColumn on, with
-    // the carry.
-    uint64_t hit = 0;
-    if (ScanSearchStep(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
-                       SearchBufferBytes() + span.offsetInWindow, span.bytesAfter,
-                       &viewer.searchLine, &viewer.searchColumn, &viewer.searchPos, &hit)) {
+    if (scanned == SCAN_HIT) {
         KillTimer(dialog, SEARCH_TIMER_ID);
         viewer.searchActive = 0;
         ForgetSearchBuffer();
@@ -110,10 +181,11 @@ int SearchStep(HWND dialog)
 void StopSearch(HWND dialog)
 {
     KillTimer(dialog, SEARCH_TIMER_ID);
-    ForgetSearchBuffer();
-    // A stop with nothing started leaves the page where the user has it.
+    // A stop with nothing started leaves the page where the user has it, and
+    // the buffer to the list of every hit, which may be filling.
     if (viewer.searchActive) {
         viewer.searchActive = 0;
+        ForgetSearchBuffer();
         LoadPage(viewer.mainDialog, viewer.searchLine);
     }
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_START_TEXT);
@@ -133,8 +205,10 @@ static void ShowSearchProgress(HWND dialog)
     }
     viewer.searchProgressTime = now;
     char caption[64];
-    wsprintfA(caption, SEARCH_PROGRESS_FORMAT,
-              SearchPercent(viewer.searchStart, viewer.searchPos, viewer.fileSize));
+    uint32_t percent = viewer.searchBackward
+                           ? BackwardSearchPercent(viewer.searchStart, viewer.searchPos)
+                           : SearchPercent(viewer.searchStart, viewer.searchPos, viewer.fileSize);
+    wsprintfA(caption, SEARCH_PROGRESS_FORMAT, percent);
     SetWindowTextA(dialog, caption);
     viewer.searchProgressShown = 1;
 }
@@ -146,13 +220,14 @@ void AbandonSearch(void)
     // With nothing active any more, the stop only kills the timer and gives
     // the dialog back its button and caption: the page stays.
     if (running && viewer.searchDialog != NULL && IsWindow(viewer.searchDialog)) {
-        viewer.searchRunning = 0;
         StopSearch(viewer.searchDialog);
     }
-    ForgetSearchBuffer();
+    if (running) {
+        ForgetSearchBuffer();
+    }
 }
 
-int RunSearchTick(HWND dialog)
+int RunBudgetedTick(HWND dialog, int (*step)(HWND), void (*progress)(HWND))
 {
     // A message box shown inside a step runs a modal loop that delivers this
     // dialog's next tick: no step may start inside the one still running.
@@ -169,16 +244,21 @@ int RunSearchTick(HWND dialog)
     LONGLONG budget = frequency.QuadPart * searchTickBudgetMs / 1000;
     int goingOn;
     for (;;) {
-        goingOn = SearchStep(dialog);
+        goingOn = step(dialog);
         if (!goingOn) {
             break;
         }
         QueryPerformanceCounter(&now);
         if (now.QuadPart - start.QuadPart >= budget) {
-            ShowSearchProgress(dialog);
+            progress(dialog);
             break;
         }
     }
     ticking = 0;
     return goingOn;
+}
+
+int RunSearchTick(HWND dialog)
+{
+    return RunBudgetedTick(dialog, SearchStep, ShowSearchProgress);
 }

@@ -1,7 +1,8 @@
-// The forward search: started from the hex column's caret, it scans the file
-// one window per step, read into its own search buffer, steps on the search
-// dialog's timer, so the program never stops answering, and ends at a hit, at
-// the end of the file, when stopped, or when the file cannot be read.
+// The search dialog's search: started from the hex column's caret, forward
+// one window per step or backward one buffer per step, read into its own
+// search buffer, steps on the search dialog's timer, so the program never
+// stops answering, and ends at a hit, at the end (or the start) of the file,
+// when stopped, or when the file cannot be read.
 #ifndef KORVEX_INCREMENTAL_SEARCH_H
 #define KORVEX_INCREMENTAL_SEARCH_H
 
@@ -24,8 +25,25 @@ extern uint32_t searchTickBudgetMs;
 // The page byte (0 to 768) at which a search from the hex column begins.
 uint32_t CaretByteIndex(void);
 
-// Reads the box and the mode, sets the pattern and the start, arms the timer.
-void StartSearch(HWND dialog);
+// The byte of the file before which a backward search's match must begin.
+uint32_t BackwardStartByte(void);
+
+// Reads the box and the mode into the remembered text and the pattern; 0
+// when the box is empty.
+int ReadSearchPattern(HWND dialog);
+
+// Reads the box, the mode and the direction, sets the pattern and the start,
+// arms the timer, and turns the button to "検索中止". 1 when a search began;
+// 0, with everything left idle, when no file is open, the box is empty, or
+// the list of every hit is filling (refused with MSG_SEARCH_BUSY).
+int StartSearch(HWND dialog);
+
+// What one forward scan did: found a hit (the state then stands past it),
+// passed a window, reached the end of the file, or could not read.
+enum ScanResult { SCAN_PASSED = 0, SCAN_HIT, SCAN_END, SCAN_UNREADABLE };
+// Scans on from viewer's search state: the window at searchLine from
+// searchColumn, with the carry. A ScanResult; *hit is set on SCAN_HIT.
+int ScanForwardOnce(uint64_t *hit);
 // Scans one window: 1 to go on (the timer keeps ticking), 0 when finished:
 // a hit, the end of the file (reported), or a window that could not be read
 // (reported as such, and not as "not found"; the page stays).
@@ -37,8 +55,12 @@ void StopSearch(HWND dialog);
 // its file is closed: its dialog stays open and idle, ready to start again.
 void AbandonSearch(void);
 
-// One tick: steps while they go on and the budget lasts, then the progress
-// in the caption. 0 when finished.
+// One tick of a scan driven by dialog's timer: step(dialog) while it returns
+// 1 and the budget lasts, then progress(dialog) when it goes on. The result
+// of the last step: 0 when finished.
+int RunBudgetedTick(HWND dialog, int (*step)(HWND), void (*progress)(HWND));
+
+// One tick of the search dialog's search, with its progress in the caption.
 int RunSearchTick(HWND dialog);
 
 #endif

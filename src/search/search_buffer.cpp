@@ -77,6 +77,15 @@ int ReadSearchBuffer(WindowSpan *span)
     return 1;
 }
 
+int ReadSearchChunk(uint64_t offset, uint32_t bytes)
+{
+    ForgetSearchBuffer();
+    if (!ReserveBuffer(searchBufferBytes)) {
+        return 0;
+    }
+    return ReadAt(offset, bytes) == bytes;
+}
+
 const unsigned char *SearchBufferBytes(void)
 {
     return buffer;

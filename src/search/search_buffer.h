@@ -31,7 +31,13 @@ extern uint32_t searchBufferBytes;
 // buffer then holds nothing.
 int ReadSearchBuffer(WindowSpan *span);
 
-// The buffer's bytes, valid after ReadSearchBuffer returned 1.
+// Reads bytes (at most searchBufferBytes) of the file from offset into the
+// buffer, for the backward search, which reads each chunk once. 0 when the
+// read failed or came short.
+int ReadSearchChunk(uint64_t offset, uint32_t bytes);
+
+// The buffer's bytes, valid after ReadSearchBuffer or ReadSearchChunk
+// returned 1.
 const unsigned char *SearchBufferBytes(void);
 
 // Forgets what the buffer holds: every end of a search, so that the next one

@@ -4,15 +4,16 @@
 #include "base/paint_nothing.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
+#include "search/hit_list_dialog.h"
 #include "search/incremental_search.h"
 
 static void InitSearchDialog(HWND dialog)
 {
     CheckDlgButton(dialog, viewer.searchHexMode ? IDC_SEARCH_HEX : IDC_SEARCH_STRING, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_SEARCH_BACKWARD, viewer.searchBackward ? BST_CHECKED : BST_UNCHECKED);
     if (viewer.searchInput[0] != '\0') {
         SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput);
         StartSearch(dialog);
-        viewer.searchRunning = 1;
     }
 }
 
@@ -30,7 +31,6 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         SendMessageA(dialog, WM_SETICON, ICON_SMALL,
                      (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
         viewer.editFocus = 0;
-        viewer.searchRunning = 0;
         CenterOnDesktop(dialog);
         InitSearchDialog(dialog);
         return TRUE;
@@ -48,13 +48,16 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             CloseSearchDialog(dialog);
             return TRUE;
         case IDC_SEARCH_START:
-            if (viewer.searchRunning) {
+            // The button does what it says: it says "検索中止" exactly while
+            // a search runs.
+            if (viewer.searchActive) {
                 StopSearch(dialog);
-                viewer.searchRunning = 0;
             } else {
                 StartSearch(dialog);
-                viewer.searchRunning = 1;
             }
+            return TRUE;
+        case IDC_SEARCH_ALL:
+            StartFindAll(dialog);
             return TRUE;
         }
         return FALSE;

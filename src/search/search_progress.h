@@ -8,4 +8,8 @@
 // the end of the file that lie before reached. 100 when nothing lay ahead.
 uint32_t SearchPercent(uint64_t start, uint64_t reached, uint64_t fileSize);
 
+// A backward search's: the share of the bytes from the file's start to start
+// that lie at or after reached. 100 when nothing lay before start.
+uint32_t BackwardSearchPercent(uint64_t start, uint64_t reached);
+
 #endif

@@ -33,6 +33,24 @@ static const unsigned char *FindMatchPlain(const unsigned char *next, const unsi
     return NULL;
 }
 
+// The last of the count start positions from first on at which the whole
+// pattern stands, or null. The C runtime has no memrchr to lean on.
+typedef const unsigned char *(*FindLastMatchFn)(const unsigned char *first, uint32_t count,
+                                                const unsigned char *pattern,
+                                                uint32_t patternLength);
+
+static const unsigned char *FindLastMatchPlain(const unsigned char *first, uint32_t count,
+                                               const unsigned char *pattern,
+                                               uint32_t patternLength)
+{
+    while (count > 0) {
+        const unsigned char *at = first + --count;
+        if (*at == pattern[0] && memcmp(at + 1, pattern + 1, patternLength - 1) == 0)
+            return at;
+    }
+    return NULL;
+}
+
 #ifdef KORVEX_HAVE_SSE2_SCAN
 static int ProcessorHasSse2(void)
 {
@@ -42,11 +60,21 @@ static int ProcessorHasSse2(void)
     return (d & bit_SSE2) != 0;
 }
 
-// Sixteen start positions at a time: a position is a candidate when both the
-// pattern's first and its last byte stand where they belong, and only
-// candidates get the full comparison. The program is built for any i386, so
-// only this function may use SSE2, and it realigns the stack for its
-// vectors (32-bit Windows keeps it 4-byte aligned).
+// Sixteen start positions from at on: bit i is set when both the pattern's
+// first and its last byte stand where they belong for position at + i, and
+// only such candidates get the full comparison. The program is built for any
+// i386, so only SSE2 functions may use it, and they realign the stack for
+// their vectors (32-bit Windows keeps it 4-byte aligned).
+__attribute__((target("sse2"), always_inline))
+static inline unsigned int CandidateMask(const unsigned char *at, __m128i firstByte,
+                                         __m128i lastByte, uint32_t patternLength)
+{
+    __m128i firsts = _mm_loadu_si128((const __m128i *)at);
+    __m128i lasts = _mm_loadu_si128((const __m128i *)(at + patternLength - 1));
+    return (unsigned int)_mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpeq_epi8(firsts, firstByte), _mm_cmpeq_epi8(lasts, lastByte)));
+}
+
 __attribute__((target("sse2"), force_align_arg_pointer))
 static const unsigned char *FindMatchSse2(const unsigned char *next, const unsigned char *last,
                                           const unsigned char *pattern, uint32_t patternLength)
@@ -56,10 +84,7 @@ static const unsigned char *FindMatchSse2(const unsigned char *next, const unsig
     // The block's last position, 15 on, still lies at or before last, so
     // neither load reaches past the pattern's end at that position.
     while (last - next >= 15) {
-        __m128i firsts = _mm_loadu_si128((const __m128i *)next);
-        __m128i lasts = _mm_loadu_si128((const __m128i *)(next + patternLength - 1));
-        unsigned int candidates = (unsigned int)_mm_movemask_epi8(
-            _mm_and_si128(_mm_cmpeq_epi8(firsts, firstByte), _mm_cmpeq_epi8(lasts, lastByte)));
+        unsigned int candidates = CandidateMask(next, firstByte, lastByte, patternLength);
         while (candidates != 0) {
             const unsigned char *at = next + __builtin_ctz(candidates);
             if (memcmp(at + 1, pattern + 1, patternLength - 1) == 0)
@@ -71,17 +96,44 @@ static const unsigned char *FindMatchSse2(const unsigned char *next, const unsig
     return FindMatchPlain(next, last, pattern, patternLength);
 }
 
+// The same filter walking down: the last block first, its highest candidate
+// first.
+__attribute__((target("sse2"), force_align_arg_pointer))
+static const unsigned char *FindLastMatchSse2(const unsigned char *first, uint32_t count,
+                                              const unsigned char *pattern,
+                                              uint32_t patternLength)
+{
+    const __m128i firstByte = _mm_set1_epi8((char)pattern[0]);
+    const __m128i lastByte = _mm_set1_epi8((char)pattern[patternLength - 1]);
+    while (count >= 16) {
+        const unsigned char *block = first + count - 16;
+        unsigned int candidates = CandidateMask(block, firstByte, lastByte, patternLength);
+        while (candidates != 0) {
+            int highest = 31 - __builtin_clz(candidates);
+            if (memcmp(block + highest + 1, pattern + 1, patternLength - 1) == 0)
+                return block + highest;
+            candidates &= ~(1u << highest);
+        }
+        count -= 16;
+    }
+    return FindLastMatchPlain(first, count, pattern, patternLength);
+}
+
 static FindMatchFn findMatch = ProcessorHasSse2() ? FindMatchSse2 : FindMatchPlain;
+static FindLastMatchFn findLastMatch =
+    ProcessorHasSse2() ? FindLastMatchSse2 : FindLastMatchPlain;
 
 int UseVectorisedScan(int vectorised)
 {
     if (vectorised && !ProcessorHasSse2())
         return 0;
     findMatch = vectorised ? FindMatchSse2 : FindMatchPlain;
+    findLastMatch = vectorised ? FindLastMatchSse2 : FindLastMatchPlain;
     return 1;
 }
 #else
 static FindMatchFn findMatch = FindMatchPlain;
+static FindLastMatchFn findLastMatch = FindLastMatchPlain;
 
 int UseVectorisedScan(int vectorised)
 {
@@ -158,6 +210,16 @@ int ScanSearchStep(const unsigned char *pattern, uint32_t patternLength,
     if (ScanSearchWindow(pattern, patternLength, carry, carryCount, bytes, bytesAfter,
                          *searchColumn, &offset)) {
         *hit = lineStart + (uint64_t)offset;
+        // The search goes on from the next start position: in this window,
+        // or among the carried ones after the hit.
+        if (offset >= 0) {
+            *searchColumn = (uint32_t)offset + 1;
+        } else {
+            uint32_t after = (uint32_t)-offset - 1;
+            memmove(carry, carry + *carryCount - after, after);
+            *carryCount = after;
+        }
+        *searchPos = *hit + 1;
         return 1;
     }
     *searchPos = lineStart + bytesAfter;
@@ -203,4 +265,74 @@ void NormaliseSearchStart(uint64_t *searchLine, uint32_t *searchColumn,
         *searchLine = windowLine;
         *searchColumn = (uint32_t)(position - windowLine * DUMP_LINE_BYTES);
     }
+}
+
+int ScanBackwardChunk(const unsigned char *pattern, uint32_t patternLength,
+                      unsigned char *carry, uint32_t *carryCount,
+                      const unsigned char *bytes, uint32_t length, uint32_t limit,
+                      uint32_t *hitIndex)
+{
+    uint32_t held = length + *carryCount;
+    uint32_t inside = length >= patternLength ? length - patternLength + 1 : 0;
+    uint32_t top = held >= patternLength ? held - patternLength + 1 : 0;
+    if (top > limit)
+        top = limit;
+    // The highest positions first: those whose match runs on into the carry.
+    for (uint32_t p = top; p > inside;) {
+        p--;
+        uint32_t here = length - p;
+        if (memcmp(bytes + p, pattern, here) == 0 &&
+            memcmp(carry, pattern + here, patternLength - here) == 0) {
+            *hitIndex = p;
+            return 1;
+        }
+    }
+    uint32_t within = inside < limit ? inside : limit;
+    if (within > 0) {
+        const unsigned char *match = findLastMatch(bytes, within, pattern, patternLength);
+        if (match) {
+            *hitIndex = (uint32_t)(match - bytes);
+            return 1;
+        }
+    }
+    // The next chunk's matches may run on into this chunk's first bytes.
+    uint32_t keep = patternLength - 1;
+    if (length >= keep) {
+        memcpy(carry, bytes, keep);
+        *carryCount = keep;
+    } else {
+        uint32_t old = *carryCount < keep - length ? *carryCount : keep - length;
+        memmove(carry + length, carry, old);
+        memcpy(carry, bytes, length);
+        *carryCount = length + old;
+    }
+    return 0;
+}
+
+uint64_t BackwardSearchEnd(uint64_t start, uint32_t patternLength, uint64_t fileSize)
+{
+    uint64_t end = start + patternLength - 1;
+    return end < fileSize ? end : fileSize;
+}
+
+uint64_t BackwardChunkStart(uint64_t end, uint32_t bufferBytes)
+{
+    return end == 0 ? 0 : (end - 1) / bufferBytes * bufferBytes;
+}
+
+int ScanBackwardStep(const unsigned char *pattern, uint32_t patternLength,
+                     unsigned char *carry, uint32_t *carryCount,
+                     const unsigned char *bytes, uint64_t chunkStart, uint32_t length,
+                     uint64_t start, uint64_t *searchPos, uint64_t *hit)
+{
+    uint64_t before = start > chunkStart ? start - chunkStart : 0;
+    uint32_t limit = before < length ? (uint32_t)before : length;
+    uint32_t index = 0;
+    if (ScanBackwardChunk(pattern, patternLength, carry, carryCount, bytes, length, limit,
+                          &index)) {
+        *hit = chunkStart + index;
+        return 1;
+    }
+    *searchPos = chunkStart;
+    return 0;
 }

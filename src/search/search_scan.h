@@ -1,8 +1,10 @@
-// The forward search over the file, one window at a time, read into a
-// search buffer that holds one or more consecutive windows. A match that
+// The search over the file. Forward: one window at a time, read into a
+// search buffer that holds one or more consecutive windows; a match that
 // begins in one window and ends in a later one is found through the carry:
 // the bytes from the first start position a window could not decide to its
-// end, held until the next window is scanned.
+// end, held until the next window is scanned. Backward: one buffer's chunk
+// at a time toward the file's start, the carry then holding the first bytes
+// of the chunk scanned before, which a match in the next chunk may run into.
 #ifndef KORVEX_SEARCH_SCAN_H
 #define KORVEX_SEARCH_SCAN_H
 
@@ -32,7 +34,9 @@ int ScanSearchWindow(const unsigned char *pattern, uint32_t patternLength,
 
 // One step of the search: ScanSearchWindow over the window whose bytes from
 // line *searchLine on are bytes[0 .. bytesAfter), from *searchColumn. 1 on a
-// hit, *hit its file position. 0 when the window holds none; the search has
+// hit, *hit its file position; the state then stands on the next start
+// position (*searchPos just past the hit), so that the next step finds the
+// next hit, overlapping ones too. 0 when the window holds none; the search has
 // then moved past the window: *searchPos just past its last byte,
 // *searchLine the next window's first line, *searchColumn 0.
 int ScanSearchStep(const unsigned char *pattern, uint32_t patternLength,
@@ -65,6 +69,36 @@ uint32_t SearchBufferLength(uint64_t offset, uint32_t windows, uint32_t windowSi
 // (windowSize not a multiple of 16).
 void NormaliseSearchStart(uint64_t *searchLine, uint32_t *searchColumn,
                           uint32_t windowSize, uint64_t fileSize);
+
+// Scans one chunk of the file backward for the last occurrence of pattern
+// (1 to 127 bytes) that starts before limit (at most length). bytes[0 ..
+// length) is the chunk, and carry[0 .. *carryCount) the bytes that follow it
+// in the file (fewer than patternLength; none for the first chunk scanned,
+// which then ends where the last possible match would). 1 on a hit,
+// *hitIndex its position in the chunk. 0 when the chunk holds none: the carry
+// then holds the first patternLength - 1 bytes of the chunk and what followed
+// (fewer only at the file's end), for the chunk before.
+int ScanBackwardChunk(const unsigned char *pattern, uint32_t patternLength,
+                      unsigned char *carry, uint32_t *carryCount,
+                      const unsigned char *bytes, uint32_t length, uint32_t limit,
+                      uint32_t *hitIndex);
+
+// Where a backward search from start (matches must begin before it, and may
+// end at or after it) reads up to: the end of its first chunk.
+uint64_t BackwardSearchEnd(uint64_t start, uint32_t patternLength, uint64_t fileSize);
+
+// The first byte of the chunk that ends at end (above 0): the chunks lie on
+// whole multiples of bufferBytes, so only the first may be short.
+uint64_t BackwardChunkStart(uint64_t end, uint32_t bufferBytes);
+
+// One step backward: ScanBackwardChunk over the chunk bytes[0 .. length) at
+// file position chunkStart, for matches starting before start. 1 on a hit,
+// *hit its file position. 0 when the chunk holds none; *searchPos is then
+// chunkStart, the end of the next chunk (0: the file's start is reached).
+int ScanBackwardStep(const unsigned char *pattern, uint32_t patternLength,
+                     unsigned char *carry, uint32_t *carryCount,
+                     const unsigned char *bytes, uint64_t chunkStart, uint32_t length,
+                     uint64_t start, uint64_t *searchPos, uint64_t *hit);
 
 // Candidate positions are found 16 at a time with SSE2 where the processor
 // has it (chosen once, when the program starts), else by a plain byte search.

@@ -111,3 +111,8 @@ uint32_t SearchStartByte(uint32_t selStart, uint32_t selEnd)
         index += 1;
     return index;
 }
+
+uint32_t BackwardSearchStartByte(uint32_t selStart)
+{
+    return selStart / HEX_CELL_CHARS;
+}

@@ -15,10 +15,11 @@ struct CaretBytes {
     uint32_t count;  // bytes the selection touches; 0 for a bare caret
 };
 
-// Two rules name the byte at the caret. The status line and the goto name
+// Three rules name the byte at the caret. The status line and the goto name
 // the byte whose cell the caret stands in; a search starts one byte on when
 // the selection ends after a byte's second digit, as a shown hit's does, so
-// that F3 goes past the hit instead of finding it again.
+// that F3 goes past the hit instead of finding it again; a backward search
+// ends before the selection's first byte, for Shift+F3 likewise.
 
 // column is COLUMN_HEX or the character column (any other value).
 // Hex column: positions 3k and 3k + 1 (before a digit) and 3k + 2 (on the
@@ -50,5 +51,11 @@ uint32_t HexCaretAt(uint64_t offset, uint64_t topLine);
 // last blank, even where that is the start of a line that the control does
 // not show) names the byte after the page's last byte.
 uint32_t SearchStartByte(uint32_t selStart, uint32_t selEnd);
+
+// The byte of the page before which a backward search's match must begin:
+// the one whose cell selStart stands in, the selection's first byte. Unlike
+// the forward start, the selection's end does not matter: a shown hit's
+// first byte is this byte, so the next search backward goes past the hit.
+uint32_t BackwardSearchStartByte(uint32_t selStart);
 
 #endif

@@ -61,12 +61,14 @@ void HexKeyDown(WPARAM key)
 {
     RunColumnKeyRule(ColumnKeyDown, viewer.hexEdit, COLUMN_HEX, key);
 
-    int search = HexSearchKey((unsigned)key, IsKeyDown(VK_CONTROL), IsKeyDown(VK_F3),
-                              (unsigned char)viewer.searchInput[0]);
+    int search = HexSearchKey((unsigned)key, IsKeyDown(VK_CONTROL), IsKeyDown(VK_SHIFT),
+                              IsKeyDown(VK_F3), (unsigned char)viewer.searchInput[0]);
     if (search == SEARCH_KEY_NEW) {
         PostCommand(IDM_SEARCH);
     } else if (search == SEARCH_KEY_RESUME) {
         PostCommand(IDM_SEARCH_AGAIN);
+    } else if (search == SEARCH_KEY_BACK) {
+        PostCommand(IDM_SEARCH_BACK);
     }
 }
 

@@ -125,13 +125,14 @@ void ColumnKeyUp(const ColumnKeyInput *in, ColumnKeyAction *action)
     }
 }
 
-int HexSearchKey(unsigned key, int ctrlDown, int f3Down, unsigned char firstSearchByte)
+int HexSearchKey(unsigned key, int ctrlDown, int shiftDown, int f3Down,
+                 unsigned char firstSearchByte)
 {
     if (key == KEY_CODE_LETTER_F && ctrlDown) {
         return SEARCH_KEY_NEW;
     }
     if (f3Down && firstSearchByte != 0) {
-        return SEARCH_KEY_RESUME;
+        return shiftDown ? SEARCH_KEY_BACK : SEARCH_KEY_RESUME;
     }
     return SEARCH_KEY_NONE;
 }

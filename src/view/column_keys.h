@@ -50,10 +50,12 @@ void ColumnKeyUp(const ColumnKeyInput *input, ColumnKeyAction *action);
 enum SearchKeyAction {
     SEARCH_KEY_NONE = 0,
     SEARCH_KEY_NEW = 1,     // Ctrl+F: clear the remembered text, open the dialog
-    SEARCH_KEY_RESUME = 2   // F3 held with a remembered text: open it again
+    SEARCH_KEY_RESUME = 2,  // F3 held with a remembered text: open it again
+    SEARCH_KEY_BACK = 3     // the same with Shift: search backward with it
 };
 
 // firstSearchByte is the first byte of the remembered search text.
-int HexSearchKey(unsigned key, int ctrlDown, int f3Down, unsigned char firstSearchByte);
+int HexSearchKey(unsigned key, int ctrlDown, int shiftDown, int f3Down,
+                 unsigned char firstSearchByte);
 
 #endif

@@ -46,3 +46,61 @@ case_search_finds_a_string_near_the_end_of_a_256_mb_file() {
     drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
     korvex_expect_exit 0 5
 }
+
+# Waits up to ten seconds for the hex column's selection to read SEL.
+e2e_wait_selection() {
+    local hex="$1" sel="$2" i
+    for ((i = 0; i < 50; i++)); do
+        [ "$(drive sel "$hex")" = "$sel" ] && return 0
+        sleep 0.2
+    done
+    e2e_fail "the hex column's selection is \"$(drive sel "$hex")\", not \"$sel\""
+}
+
+# F3 and Shift+F3 through the real keyboard walk three hits forward and back;
+# すべて検索 then lists the three.
+case_shift_f3_finds_the_previous_hit() {
+    local file="$E2E_TMP/three.bin" needle="KorvexNeedle" hex at
+    local hits=(256 $((0x50000 + 5)) $((0xA0000 + 9)))
+    truncate -s $((1 << 20)) "$file" || e2e_fail "cannot create $file"
+    for at in "${hits[@]}"; do
+        printf '%s' "$needle" | dd of="$file" bs=1 seek="$at" conv=notrunc status=none \
+            || e2e_fail "cannot write the needle"
+    done
+    hex="$(e2e_id IDC_HEX)"
+    # The selection of a hit at the top of its page.
+    hit_sel() { echo "$(($1 % 16 * 3)) $(($1 % 16 * 3 + ${#needle} * 3 - 1))"; }
+
+    korvex_start
+    e2e_open_file "$file"
+    drive click "$hex" || e2e_fail "cannot click the hex column"
+    drive keys ctrl+home ctrl+f || e2e_fail "cannot send Ctrl+Home, Ctrl+F"
+    drive -w "$SEARCH_CAPTION" wait >/dev/null || e2e_fail "the search dialog did not open"
+    expect_drive 0 -w "$SEARCH_CAPTION" check "$(e2e_id IDC_SEARCH_BACKWARD)"
+    drive -w "$SEARCH_CAPTION" type "$needle" || e2e_fail "cannot type into the search box"
+    drive -w "$SEARCH_CAPTION" keys enter || e2e_fail "cannot send Enter"
+    e2e_wait_selection "$hex" "$(hit_sel "${hits[0]}")"
+
+    drive keys f3 || e2e_fail "cannot send F3"
+    e2e_wait_selection "$hex" "$(hit_sel "${hits[1]}")"
+    drive keys f3 || e2e_fail "cannot send F3"
+    e2e_wait_selection "$hex" "$(hit_sel "${hits[2]}")"
+    expect_text "$(e2e_id IDC_ADDRESS)" "$(e2e_addresses $((hits[2] / 16)))"
+
+    drive keys shift+f3 || e2e_fail "cannot send Shift+F3"
+    e2e_wait_selection "$hex" "$(hit_sel "${hits[1]}")"
+    expect_text "$(e2e_id IDC_ADDRESS)" "$(e2e_addresses $((hits[1] / 16)))"
+    e2e_screenshot korvex-search-backward
+
+    # The list of every hit, beside the main dialog.
+    drive keys ctrl+f || e2e_fail "cannot send Ctrl+F"
+    drive -w "$SEARCH_CAPTION" wait >/dev/null || e2e_fail "the search dialog did not open"
+    drive -w "$SEARCH_CAPTION" type "$needle" || e2e_fail "cannot type into the search box"
+    drive -w "$SEARCH_CAPTION" click "$(e2e_id IDC_SEARCH_ALL)" || e2e_fail "cannot click すべて検索"
+    drive -w "検索結果 (3 件)" -t 20000 wait >/dev/null || e2e_fail "the hit list did not count 3"
+    e2e_screenshot korvex-hit-list
+
+    drive click "$(e2e_id IDC_JUMP)" || e2e_fail "cannot click the jump box"
+    drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
+    korvex_expect_exit 0 5
+}

@@ -102,29 +102,31 @@ TEST(CaretOffset, SearchStartByte)
         uint32_t start;
         uint32_t end;
         uint32_t index;
+        uint32_t backward;  // the byte a backward search ends before
     };
     const CaretCase cases[] = {
-        {0, 0, 0},
-        {1, 1, 0},        // between the digits
-        {2, 2, 1},        // after the second digit: the next byte
-        {3, 3, 1},
-        {46, 46, 15},
-        {47, 47, 16},     // after the last digit of line 0
-        {48, 48, 16},
-        {2256, 2256, 752},
-        {2302, 2302, 767},
-        {2303, 2303, 768},  // after the last digit of a full page
-        {2304, 2304, 768},  // after its last blank: not line 47's first byte
-        {60, 60, 20},       // the end of a 20-byte page
-        {144, 144, 48},     // the end of a 48-byte page, at a line start
-        {15, 20, 6},        // a hit's selection, two bytes from byte 5
-        {15, 15 + 3 * 127 - 1, 6},
-        {4, 8, 2},
-        {4, 9, 1},
+        {0, 0, 0, 0},
+        {1, 1, 0, 0},        // between the digits
+        {2, 2, 1, 0},        // after the second digit: the next byte
+        {3, 3, 1, 1},
+        {46, 46, 15, 15},
+        {47, 47, 16, 15},     // after the last digit of line 0
+        {48, 48, 16, 16},
+        {2256, 2256, 752, 752},
+        {2302, 2302, 767, 767},
+        {2303, 2303, 768, 767},  // after the last digit of a full page
+        {2304, 2304, 768, 768},  // after its last blank: not line 47's first byte
+        {60, 60, 20, 20},       // the end of a 20-byte page
+        {144, 144, 48, 48},     // the end of a 48-byte page, at a line start
+        {15, 20, 6, 5},        // a hit's selection, two bytes from byte 5
+        {15, 15 + 3 * 127 - 1, 6, 5},
+        {4, 8, 2, 1},
+        {4, 9, 1, 1},
     };
     for (const CaretCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.start << ".." << c.end);
         EXPECT_EQ(SearchStartByte(c.start, c.end), c.index);
+        EXPECT_EQ(BackwardSearchStartByte(c.start), c.backward);
     }
 }
 

@@ -209,24 +209,27 @@ TEST(ColumnKeys, SearchKeys)
 {
     const struct {
         unsigned key;
-        int ctrl, f3;
+        int ctrl, shift, f3;
         unsigned char first;
         int action;
     } cases[] = {
-        {'F', 1, 0, 0, SEARCH_KEY_NEW},
-        {'F', 1, 0, 'a', SEARCH_KEY_NEW},
-        {'F', 1, 1, 'a', SEARCH_KEY_NEW},  // Ctrl+F clears the text F3 would resume
-        {'F', 0, 0, 'a', SEARCH_KEY_NONE},
-        {'G', 1, 0, 0, SEARCH_KEY_NONE},
-        {KEY_CODE_F3, 0, 1, 'a', SEARCH_KEY_RESUME},
-        {KEY_CODE_F3, 0, 1, 0, SEARCH_KEY_NONE},
-        {'7', 0, 1, 'a', SEARCH_KEY_RESUME},  // any key while F3 is held
-        {'F', 0, 1, 'a', SEARCH_KEY_RESUME},
-        {KEY_CODE_F3, 0, 0, 'a', SEARCH_KEY_NONE},
+        {'F', 1, 0, 0, 0, SEARCH_KEY_NEW},
+        {'F', 1, 0, 0, 'a', SEARCH_KEY_NEW},
+        {'F', 1, 0, 1, 'a', SEARCH_KEY_NEW},  // Ctrl+F clears the text F3 would resume
+        {'F', 0, 0, 0, 'a', SEARCH_KEY_NONE},
+        {'G', 1, 0, 0, 0, SEARCH_KEY_NONE},
+        {KEY_CODE_F3, 0, 0, 1, 'a', SEARCH_KEY_RESUME},
+        {KEY_CODE_F3, 0, 0, 1, 0, SEARCH_KEY_NONE},
+        {'7', 0, 0, 1, 'a', SEARCH_KEY_RESUME},  // any key while F3 is held
+        {'F', 0, 0, 1, 'a', SEARCH_KEY_RESUME},
+        {KEY_CODE_F3, 0, 0, 0, 'a', SEARCH_KEY_NONE},
+        {KEY_CODE_F3, 0, 1, 1, 'a', SEARCH_KEY_BACK},
+        {KEY_CODE_F3, 0, 1, 1, 0, SEARCH_KEY_NONE},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.key << " ctrl " << c.ctrl << " f3 " << c.f3);
-        EXPECT_EQ(HexSearchKey(c.key, c.ctrl, c.f3, c.first), c.action);
+        SCOPED_TRACE(testing::Message() << c.key << " ctrl " << c.ctrl << " shift " << c.shift
+                                        << " f3 " << c.f3);
+        EXPECT_EQ(HexSearchKey(c.key, c.ctrl, c.shift, c.f3, c.first), c.action);
     }
 }
 

@@ -29,9 +29,11 @@ int Reference(const Bytes &file, uint64_t start, const Bytes &pattern, uint64_t 
 // The search as its steps walk the file: through search views of viewWindows
 // windows (the last one of the file shorter), each a heap block of exactly
 // its bytes so that a read past the view trips the address sanitizer, with
-// the start anywhere inside a view.
+// the start anywhere inside a view. With every, it goes on past each hit, as
+// the list of all hits does, and gathers them there.
 int SearchThroughViews(const Bytes &file, uint32_t windowSize, uint32_t viewWindows,
-                       uint64_t line, uint32_t column, const Bytes &pattern, uint64_t *hit)
+                       uint64_t line, uint32_t column, const Bytes &pattern, uint64_t *hit,
+                       std::vector<uint64_t> *every = nullptr)
 {
     unsigned char carry[SEARCH_PATTERN_CAPACITY];
     uint32_t carryCount = 0;
@@ -58,8 +60,11 @@ int SearchThroughViews(const Bytes &file, uint32_t windowSize, uint32_t viewWind
         }
         if (ScanSearchStep(pattern.data(), (uint32_t)pattern.size(), carry, &carryCount,
                            view.data() + span.offsetInWindow, span.bytesAfter, &line, &column,
-                           &position, hit))
-            return 1;
+                           &position, hit)) {
+            if (!every)
+                return 1;
+            every->push_back(*hit);
+        }
     }
     return 0;
 }
@@ -331,3 +336,104 @@ TEST(SearchScan, ProgressIsTheWholePercentFromTheStartToTheEnd)
 }
 
 }  // namespace
+
+// Every start position, overlapping ones too, in order, through views of one
+// window and of several, on both filters.
+TEST(SearchScan, GoingOnPastEachHitFindsEveryOccurrence)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 1500; round++) {
+        ASSERT_TRUE(UseVectorisedScan(round % 2));
+        uint64_t size = 1 + random() % 600;
+        Bytes file(size);
+        for (unsigned char &b : file)
+            b = (unsigned char)('a' + random() % 2);
+        Bytes pattern(1 + random() % (round % 5 == 0 ? 40 : 4), 'a');
+        for (unsigned char &b : pattern)
+            b = (unsigned char)('a' + random() % 2);
+        std::vector<uint64_t> expected, found;
+        for (uint64_t i = 0; i + pattern.size() <= size; i++)
+            if (memcmp(file.data() + i, pattern.data(), pattern.size()) == 0)
+                expected.push_back(i);
+        uint32_t windowSize = 16u << (random() % 4);
+        uint64_t hit = 0;
+        SearchThroughViews(file, windowSize, 1 + random() % 3, 0, 0, pattern, &hit, &found);
+        ASSERT_EQ(found, expected) << "round " << round;
+    }
+    UseVectorisedScan(1);
+}
+
+// The last occurrence starting before start, by plain comparison.
+int ReferenceBackward(const Bytes &file, uint64_t start, const Bytes &pattern, uint64_t *hit)
+{
+    for (uint64_t i = start < file.size() ? start : file.size(); i-- > 0;) {
+        if (i + pattern.size() <= file.size() &&
+            memcmp(file.data() + i, pattern.data(), pattern.size()) == 0) {
+            *hit = i;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The backward search as its steps walk the file, each chunk a heap block of
+// exactly its bytes.
+int SearchBackward(const Bytes &file, uint32_t bufferBytes, uint64_t start, const Bytes &pattern,
+                   uint64_t *hit)
+{
+    unsigned char carry[SEARCH_PATTERN_CAPACITY];
+    uint32_t carryCount = 0;
+    uint32_t length = (uint32_t)pattern.size();
+    uint64_t end = BackwardSearchEnd(start, length, file.size());
+    while (end > 0) {
+        uint64_t chunkStart = BackwardChunkStart(end, bufferBytes);
+        Bytes chunk(file.begin() + (ptrdiff_t)chunkStart, file.begin() + (ptrdiff_t)end);
+        if (ScanBackwardStep(pattern.data(), length, carry, &carryCount, chunk.data(), chunkStart,
+                             (uint32_t)chunk.size(), start, &end, hit))
+            return 1;
+    }
+    return 0;
+}
+
+// Buffers down to one byte, so that matches cross one or many chunk edges;
+// patterns up to the longest; starts anywhere, so that matches end after the
+// start point; small alphabets, so that matches overlap.
+TEST(SearchScan, BackwardAgreesWithPlainComparison)
+{
+    std::mt19937 random(25);
+    const uint32_t bufferSizes[] = {1, 2, 3, 5, 16, 17, 64, 1000, 4096};
+    int hits = 0, misses = 0;
+    for (int round = 0; round < 8000; round++) {
+        ASSERT_TRUE(UseVectorisedScan(round % 2));
+        uint32_t alphabet = 2 + random() % 3;
+        uint64_t size = 1 + random() % (round % 4 == 0 ? 3000 : 300);
+        Bytes file(size);
+        for (unsigned char &b : file)
+            b = (unsigned char)('a' + random() % alphabet);
+        uint32_t length = 1 + random() % (random() % 4 == 0 ? 127 : 12);
+        Bytes pattern(length);
+        uint64_t from = random() % size;
+        for (uint32_t i = 0; i < length; i++)
+            pattern[i] = from + i < size ? file[from + i] : (unsigned char)('a' + random() % alphabet);
+        if (random() % 3 == 0)
+            pattern[random() % length] = (unsigned char)('a' + random() % alphabet);
+        uint32_t bufferBytes = bufferSizes[random() % 9];
+        uint64_t start = random() % 3 == 0 ? from + 1 + random() % length : random() % (size + 1);
+        if (start > size)
+            start = size;
+
+        uint64_t expected = 0, found = 0;
+        int expectedHit = ReferenceBackward(file, start, pattern, &expected);
+        ASSERT_EQ(SearchBackward(file, bufferBytes, start, pattern, &found), expectedHit)
+            << "round " << round << " buffer " << bufferBytes << " start " << start;
+        if (expectedHit) {
+            ASSERT_EQ(found, expected) << "round " << round;
+            hits++;
+        } else {
+            misses++;
+        }
+    }
+    EXPECT_GT(hits, 3000);
+    EXPECT_GT(misses, 600);
+    UseVectorisedScan(1);
+}

@@ -57,6 +57,10 @@ static void PumpMessages(DWORD milliseconds, int searchDialogFirst)
                 IsDialogMessageA(viewer.searchDialog, &message)) {
                 continue;
             }
+            if (searchDialogFirst && viewer.hitsDialog != NULL &&
+                IsDialogMessageA(viewer.hitsDialog, &message)) {
+                continue;
+            }
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }

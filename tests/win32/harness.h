@@ -19,8 +19,8 @@ int CloseMainDialog(HWND dialog);
 void Pump(DWORD milliseconds = 30);
 // Pumps until the predicate holds or the time runs out; 1 when it held.
 int PumpUntil(int (*predicate)(void), DWORD milliseconds);
-// As the program's own loop pumps: an open search dialog sees its messages
-// first, so Enter presses its default button and Esc cancels it.
+// As the program's own loop pumps: an open search dialog or hit list sees its
+// messages first, so Enter presses its default button and Esc cancels it.
 void PumpLoop(DWORD milliseconds);
 // Pumps that way until the predicate holds or the time runs out; 1 when it
 // held. The predicate is asked before the first pump.

@@ -602,7 +602,7 @@ TEST_F(LongSearch, DialogOpenedByF3RunsAtOnceAndOnePressStopsIt)
     EXPECT_EQ(ItemText(SearchDialog(), IDC_SEARCH_TEXT), "12 34");
     EXPECT_EQ(IsDlgButtonChecked(SearchDialog(), IDC_SEARCH_HEX), BST_CHECKED);
     EXPECT_EQ(ButtonText(), "検索中止");
-    EXPECT_EQ(viewer.searchRunning, 1);
+    EXPECT_EQ(viewer.searchActive, 1);
     ASSERT_TRUE(PumpLoopUntil(SearchPassedFirstWindow, 5000));
     EXPECT_EQ(viewer.topLine, 0u);
 
@@ -617,7 +617,7 @@ TEST_F(LongSearch, DialogOpenedByF3RunsAtOnceAndOnePressStopsIt)
     ClickStartButton();
     EXPECT_EQ(ButtonText(), "検索開始");
     EXPECT_EQ(WindowText(SearchDialog()), "単語検索");
-    EXPECT_EQ(viewer.searchRunning, 0);
+    EXPECT_EQ(viewer.searchActive, 0);
     // The page shows the first line of the first window not scanned: every
     // byte before it was, none after it.
     EXPECT_EQ(viewer.topLine, viewer.searchLine);
@@ -645,7 +645,7 @@ TEST_F(LongSearch, ANewLaunchReplacesTheOpenDialog)
     EXPECT_EQ(SearchDialogCount(), 1);
     EXPECT_EQ(viewer.topLine, viewer.searchLine);
     EXPECT_EQ(ButtonText(), "検索開始");
-    EXPECT_EQ(viewer.searchRunning, 0);
+    EXPECT_EQ(viewer.searchActive, 0);
     uint64_t reached = viewer.searchLine;
     PumpLoop(100);
     EXPECT_EQ(viewer.searchLine, reached);
@@ -661,7 +661,7 @@ TEST_F(LongSearch, ANewLaunchReplacesTheOpenDialog)
     ASSERT_TRUE(SearchDialogShown());
     EXPECT_EQ(SearchDialogCount(), 1);
     EXPECT_EQ(ButtonText(), "検索中止");
-    EXPECT_EQ(viewer.searchRunning, 1);
+    EXPECT_EQ(viewer.searchActive, 1);
     EXPECT_GE(viewer.topLine, 3 * WINDOW / 16);
     reached = viewer.searchLine;
     PumpLoop(50);
@@ -694,6 +694,36 @@ TEST_F(LongSearch, OpeningAnotherFileEndsTheRunningSearch)
     ClickStartButton();
     ASSERT_TRUE(RunToEnd());
     ExpectHit(0, {0x12, 0x34});
+}
+
+// The idle press: a start with an empty box, or with no file open, begins
+// nothing and leaves the button saying "検索開始"; the next press with a text
+// searches at once.
+TEST_F(Search, PressAfterAStartThatBeganNothingStarts)
+{
+    std::vector<unsigned char> bytes = FilledBytes(5000);
+    Put(bytes, 4000, std::vector<unsigned char>{0x9A});
+    OpenBytes("press.bin", bytes);
+    for (int noFile = 0; noFile < 2; noFile++) {
+        SCOPED_TRACE(noFile ? "no file" : "empty box");
+        if (noFile) {
+            CloseFile(dialog);
+        } else {
+            PlaceCaret(0, 0, 0);
+        }
+        ASSERT_TRUE(LaunchFromMenu() != NULL);
+        Start(noFile ? "9A" : "", 1);
+        EXPECT_EQ(viewer.searchActive, 0);
+        EXPECT_EQ(ButtonText(), "検索開始");
+        if (noFile) {
+            OpenBytes("press.bin", bytes);
+            PlaceCaret(0, 0, 0);
+        }
+        Start("9A", 1);
+        EXPECT_EQ(ButtonText(), "検索中止");
+        ASSERT_TRUE(RunToEnd());
+        ExpectHit(4000, {0x9A});
+    }
 }
 
 // The menu and Ctrl+F clear the remembered text: the box is empty, the
@@ -733,7 +763,7 @@ TEST_F(Search, MenuAndCtrlFOpenAnEmptyIdleDialogWithTheLastMode)
             EXPECT_EQ(IsDlgButtonChecked(search, IDC_SEARCH_STRING),
                       prior.hex ? BST_UNCHECKED : BST_CHECKED);
             EXPECT_EQ(ButtonText(), "検索開始");
-            EXPECT_EQ(viewer.searchRunning, 0);
+            EXPECT_EQ(viewer.searchActive, 0);
             PumpLoop(60);
             EXPECT_TRUE(SearchDialogShown());
             EXPECT_EQ(viewer.topLine, 10u);
@@ -862,13 +892,12 @@ TEST_F(Search, IdleStopsLeaveThePageAlone)
             BringToFront(search);
             Press(VK_ESCAPE);
         } else {
+            // A start that begins nothing leaves the search idle: the next
+            // press starts, as the button says.
             ClickStartButton();
-            EXPECT_EQ(viewer.searchRunning, 1);
+            EXPECT_EQ(viewer.searchActive, 0);
             EXPECT_EQ(ButtonText(), "検索開始");
             PumpLoop(30);
-            ClickStartButton();
-            EXPECT_EQ(viewer.searchRunning, 0);
-            EXPECT_EQ(ButtonText(), "検索開始");
             EXPECT_TRUE(SearchDialogShown());
         }
         PumpLoop(20);
@@ -963,6 +992,146 @@ TEST_F(ResponsiveSearch, BytesStoredAheadOfTheSearchAreFound)
     searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
     ASSERT_TRUE(RunToEnd(30000));
     ExpectHit(typed, match);
+}
+
+// --- backward -----------------------------------------------------------------
+
+// From the end of the file the dialog's backward search finds the last hit,
+// and Shift+F3 walks the others in turn, one of them across a window
+// boundary (and, with a buffer of one window, across two reads); at the
+// file's start the message, and the page and selection stay.
+TEST_F(Search, ShiftF3WalksHitsBackwardToTheFilesStart)
+{
+    const std::vector<unsigned char> match = {0xC1, 0xC2, 0xC3};
+    const uint64_t hits[] = {2 * WINDOW + 10, WINDOW + 500, WINDOW - 1, 100};
+    std::vector<unsigned char> bytes = FilledBytes(3 * WINDOW + 1000);
+    for (uint64_t hit : hits) {
+        Put(bytes, hit, match);
+    }
+    for (uint32_t bufferBytes : {SEARCH_BUFFER_BYTES, (uint32_t)WINDOW}) {
+        SCOPED_TRACE(bufferBytes);
+        searchBufferBytes = bufferBytes;
+        OpenBytes(bufferBytes == WINDOW ? "back-window.bin" : "back.bin", bytes);
+        PlaceCaret(LastPageTop(bytes.size()), 2304, 2304);
+        ASSERT_TRUE(LaunchFromMenu() != NULL);
+        CheckDlgButton(SearchDialog(), IDC_SEARCH_BACKWARD, BST_CHECKED);
+        Start("C1 C2 C3", 1);
+        ASSERT_TRUE(RunToEnd());
+        ExpectHit(hits[0], match);
+        for (size_t i = 1; i <= 4; i++) {
+            HWND previous = viewer.searchDialog;
+            FocusHexColumn(dialog);
+            PressWith(VK_SHIFT, VK_F3);
+            ASSERT_NE(viewer.searchDialog, previous) << "Shift+F3 opened no dialog";
+            ASSERT_TRUE(RunToEnd());
+            if (i < 4) {
+                ExpectHit(hits[i], match);
+            }
+        }
+        ExpectNotFound();
+        EXPECT_EQ(viewer.topLine, 100u / 16);
+        EXPECT_EQ(HexSelection().start, 100u % 16 * 3);
+        // The direction is kept for the next dialog, as the mode is.
+        ASSERT_TRUE(LaunchFromMenu() != NULL);
+        EXPECT_EQ(IsDlgButtonChecked(SearchDialog(), IDC_SEARCH_BACKWARD), BST_CHECKED);
+        SendMessageA(SearchDialog(), WM_COMMAND, IDCANCEL, 0);
+        StartMessageBoxCapture();
+    }
+}
+
+// --- every hit ------------------------------------------------------------------
+
+HWND HitList(void)
+{
+    return viewer.hitsDialog != NULL ? GetDlgItem(viewer.hitsDialog, IDC_HITS_LIST) : NULL;
+}
+
+std::vector<std::string> HitRows(void)
+{
+    std::vector<std::string> rows;
+    LRESULT count = SendMessageA(HitList(), LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; i++) {
+        char row[64] = "";
+        SendMessageA(HitList(), LB_GETTEXT, (WPARAM)i, (LPARAM)row);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+int FindAllEnded(void)
+{
+    return !viewer.findAllActive;
+}
+
+void ClickFindAll(void)
+{
+    SendDlgItemMessageA(SearchDialog(), IDC_SEARCH_ALL, BM_CLICK, 0, 0);
+}
+
+// Overlapping hits and one across a window boundary, listed in order with
+// the caption's total; Enter on a row shows that hit; another file empties
+// the list.
+TEST_F(Search, FindAllListsEveryHitInOrder)
+{
+    std::vector<unsigned char> bytes = FilledBytes(3 * WINDOW + 1000);
+    Put(bytes, 40, std::vector<unsigned char>{0xAA, 0xAA, 0xAA});
+    Put(bytes, WINDOW - 1, std::vector<unsigned char>{0xAA, 0xAA});
+    Put(bytes, 3 * WINDOW + 7, std::vector<unsigned char>{0xAA, 0xAA});
+    OpenBytes("all.bin", bytes);
+    PlaceCaret(100, 0, 0);
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    FillIn("AA AA", 1);
+    ClickFindAll();
+    ASSERT_TRUE(viewer.hitsDialog != NULL);
+    ASSERT_TRUE(PumpLoopUntil(FindAllEnded, 20000));
+    const std::vector<std::string> expected = {"00000000 00000028", "00000000 00000029",
+                                               "00000000 0000FFFF", "00000000 00030007"};
+    EXPECT_EQ(HitRows(), expected);
+    EXPECT_EQ(WindowText(viewer.hitsDialog), "検索結果 (4 件)");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(viewer.hitsDialog, IDC_HITS_STOP)));
+    EXPECT_TRUE(SearchDialogShown());
+    SendMessageA(SearchDialog(), WM_COMMAND, IDCANCEL, 0);
+
+    BringToFront(viewer.hitsDialog);
+    SetFocus(HitList());
+    SendMessageA(HitList(), LB_SETCURSEL, 3, 0);
+    Press(VK_RETURN);
+    ExpectHit(3 * WINDOW + 7, {0xAA, 0xAA});
+    EXPECT_TRUE(IsWindowVisible(viewer.hitsDialog));
+
+    OpenBytes("all-again.bin", bytes);
+    EXPECT_TRUE(HitRows().empty());
+    EXPECT_EQ(WindowText(viewer.hitsDialog), "検索結果");
+    SendMessageA(viewer.hitsDialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(viewer.hitsDialog == NULL);
+}
+
+int FindAllPassedFirstWindow(void)
+{
+    return viewer.searchPos >= 3 * WINDOW;
+}
+
+// 中止 ends the scan where it stands; while it ran, the dialog's own search
+// was refused with a word, and nothing started.
+TEST_F(LongSearch, FindAllStopsAtTheStopButton)
+{
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    FillIn("12 34", 1);
+    ClickFindAll();
+    ASSERT_TRUE(PumpLoopUntil(FindAllPassedFirstWindow, 5000));
+    ClickStartButton();
+    EXPECT_ONE_MESSAGE("ほかの検索を実行中です。中止してから開始してください。");
+    EXPECT_EQ(ButtonText(), "検索開始");
+    EXPECT_EQ(viewer.searchActive, 0);
+
+    SendDlgItemMessageA(viewer.hitsDialog, IDC_HITS_STOP, BM_CLICK, 0, 0);
+    EXPECT_EQ(viewer.findAllActive, 0);
+    EXPECT_EQ(WindowText(viewer.hitsDialog), "検索結果 (0 件以上)");
+    uint64_t reached = viewer.searchPos;
+    PumpLoop(100);
+    EXPECT_EQ(viewer.searchPos, reached);
+    EXPECT_LT(reached, viewer.fileSize);
+    EXPECT_TRUE(HitRows().empty());
 }
 
 }  // namespace
