@@ -47,7 +47,7 @@ TEST_F(EditTest, TypedDigitsOverwriteTheByteItsCellAndMoveTheCaret)
         const char *keys;
     } cases[] = {
         {17, 0x41, "62"},   // 61 and a between the digits, then 62 and b
-        {18, 0x00, "7f"},   // 0x7F shows itself
+        {18, 0x00, "7f"},   // 0x7F: '.', as every control character
         {19, 0x55, "1F"},   // below 0x20: '.'
         {20, 0x7F, "80"},   // from 0x80 on: '.'
         {21, 0x12, "cd"},   // lower case enters upper case
@@ -78,7 +78,7 @@ TEST_F(EditTest, TypedDigitsOverwriteTheByteItsCellAndMoveTheCaret)
         model[c.byte] = shown[c.byte];
     }
     EXPECT_EQ(ItemText(dialog, IDC_HEX).substr(3 * 17, 18), "62 7F 1F 80 CD 20 ");
-    EXPECT_EQ(ItemText(dialog, IDC_TEXT).substr(18 + 1, 6), "b\x7F" "... ");
+    EXPECT_EQ(ItemText(dialog, IDC_TEXT).substr(18 + 1, 6), "b.... ");
 
     LoadPage(dialog, 48);
     LoadPage(dialog, 0);
