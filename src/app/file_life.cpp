@@ -8,10 +8,11 @@
 #include "search/incremental_search.h"
 #include "view/caret_status.h"
 #include "view/load_page.h"
+#include "view/range_save.h"
 
 // The menu commands that act on the open file: there exactly while one is
 // open, whichever way it was opened or closed.
-static const UINT fileCommands[] = {IDM_GOTO};
+static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE};
 
 static void EnableFileCommands(HWND dialog, int enable)
 {
@@ -25,6 +26,7 @@ void CloseFile(HWND dialog)
 {
     // A search must not go on into the next file at this one's position.
     AbandonSearch();
+    AbandonRangeSave();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
     EnableFileCommands(dialog, 0);

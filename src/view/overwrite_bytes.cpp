@@ -24,6 +24,26 @@ static void StoreBytes(void *argument)
                                         MapWindowForPage, store->dialog, store->bytes);
 }
 
+// The text shown is stale once the file's bytes changed under it: it is
+// replaced from the file, never stored again.
+static void ShowPageAgain(HWND dialog)
+{
+    EditSelection hex = ReadEditSelection(viewer.hexEdit);
+    EditSelection chars = ReadEditSelection(viewer.charEdit);
+    ShowPageFromFile(dialog, viewer.topLine);
+    SendMessageA(viewer.hexEdit, EM_SETSEL, hex.start, hex.end);
+    SendMessageA(viewer.charEdit, EM_SETSEL, chars.start, chars.end);
+}
+
+void StoreTypedDigits(HWND dialog)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    WriteBack(dialog, viewer.topLine);
+    ShowPageAgain(dialog);
+}
+
 int OverwriteFileBytes(HWND dialog, uint64_t offset, const unsigned char *bytes,
                        uint32_t count)
 {
@@ -43,12 +63,6 @@ int OverwriteFileBytes(HWND dialog, uint64_t offset, const unsigned char *bytes,
         // A failing map has reported itself, a fault the guard reported.
         ok = GuardViewAccess(dialog, ReleasePageView, StoreBytes, &store) && store.stored;
     }
-
-    // The text shown is stale now: it is replaced, never stored again.
-    EditSelection hex = ReadEditSelection(viewer.hexEdit);
-    EditSelection chars = ReadEditSelection(viewer.charEdit);
-    ShowPageFromFile(dialog, viewer.topLine);
-    SendMessageA(viewer.hexEdit, EM_SETSEL, hex.start, hex.end);
-    SendMessageA(viewer.charEdit, EM_SETSEL, chars.start, chars.end);
+    ShowPageAgain(dialog);
     return ok;
 }

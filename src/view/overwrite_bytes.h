@@ -17,4 +17,8 @@
 int OverwriteFileBytes(HWND dialog, uint64_t offset, const unsigned char *bytes,
                        uint32_t count);
 
+// Stores the shown page's typed digits (WriteBack's rules) and shows the page
+// again from the file, carets kept: for before the file's bytes are read.
+void StoreTypedDigits(HWND dialog);
+
 #endif

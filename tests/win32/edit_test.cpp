@@ -461,6 +461,16 @@ void Replace(const char *text)
     SendMessageA(viewer.hexEdit, EM_REPLACESEL, TRUE, (LPARAM)text);
 }
 
+// The clipboard's text is no hex: the paste routes reach the program's own
+// paste, which refuses it whole with its message and changes nothing.
+void ExpectOnlyProgramPasteRefusals(void)
+{
+    EXPECT_GE(CapturedMessageCount(), 1);
+    for (int i = 0; i < CapturedMessageCount(); i++) {
+        EXPECT_EQ(CapturedText(i), "16進数として貼り付けできません。");
+    }
+}
+
 // Runs each route once with the caret between a byte's digits and once over
 // a selection of a byte and a half, typing a byte before each, and checks
 // the columns right after it and the file after leaving the page.
@@ -522,7 +532,7 @@ TEST_F(EditTest, MessagesThatCutPasteClearUndoOrReplaceAreUndone)
     SetReadOnlyBox(0);
     LoadPage(dialog, 20);
     CheckRoutesRefused(*this, routes, "sent");
-    EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
+    ExpectOnlyProgramPasteRefusals();
 }
 
 // Keys that change text in an edit control; a digit at the caret is
@@ -566,7 +576,7 @@ TEST_F(EditTest, KeysThatPassWhileF3IsHeldCannotChangeTheShape)
     OpenPatterned("f3.bin", 4096);
     SetReadOnlyBox(0);
     CheckRoutesRefused(*this, KeyRoutes(1, 0), "F3 held:");
-    EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
+    ExpectOnlyProgramPasteRefusals();
 }
 
 TEST_F(EditWithoutFilterTest, EveryKeyThatWouldChangeTheShapeIsUndone)
@@ -575,7 +585,7 @@ TEST_F(EditWithoutFilterTest, EveryKeyThatWouldChangeTheShapeIsUndone)
     SetReadOnlyBox(0);
     LoadPage(dialog, 100);
     CheckRoutesRefused(*this, KeyRoutes(0, 1), "no filter:");
-    EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
+    ExpectOnlyProgramPasteRefusals();
 }
 
 // The edit control's own context menu, opened with a real right click on
@@ -671,7 +681,7 @@ TEST_F(EditTest, ContextMenuCommandsAreUndone)
                           1});
     }
     CheckRoutesRefused(*this, routes, "context menu:");
-    EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
+    ExpectOnlyProgramPasteRefusals();
 }
 
 }  // namespace
