@@ -22,6 +22,8 @@ case_ctrl_c_then_ctrl_v_copies_bytes_in_the_file() {
     # The pasted bytes are selected once they are stored.
     expect_drive "$((3 * 0x100)) $((3 * 0x104 - 1))" sel "$hex"
     e2e_screenshot korvex-pasted
+    # The key filter keeps Alt+F4 from a dump column.
+    e2e_focus_jump_box
     drive keys alt+f4 || e2e_fail "cannot send Alt+F4"
     korvex_expect_exit 0 5
 
