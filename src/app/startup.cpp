@@ -5,6 +5,7 @@
 #include "app/session_end.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
+#include "view/range_save.h"
 
 #include <commctrl.h>
 
@@ -91,6 +92,11 @@ int KorvexMain(HINSTANCE instance, const char *commandLine)
     message.wParam = 0;
     while (GetMessageA(&message, NULL, 0, 0) > 0) {
         if (viewer.searchDialog != NULL && IsDialogMessageA(viewer.searchDialog, &message)) {
+            continue;
+        }
+        // Esc and Enter stop a save from its progress dialog.
+        HWND save = RangeSaveWindow();
+        if (save != NULL && IsDialogMessageA(save, &message)) {
             continue;
         }
         TranslateMessage(&message);

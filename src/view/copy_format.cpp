@@ -11,8 +11,16 @@ size_t FormatHexCopy(const unsigned char *bytes, uint32_t count, char *text)
     size_t length = count == 0 ? 0 : (size_t)count * HEX_CELL_CHARS - 1;
     if (text == NULL)
         return length;
-    for (uint32_t i = 0; i < count; i++)
-        memcpy(text + (size_t)i * HEX_CELL_CHARS, byteCells.hex[bytes[i]], HEX_CELL_CHARS);
+    // Stores, not a call per byte: the C runtime's memcpy costs more than
+    // the three characters.
+    char *out = text;
+    for (uint32_t i = 0; i < count; i++) {
+        const char *cell = byteCells.hex[bytes[i]];
+        out[0] = cell[0];
+        out[1] = cell[1];
+        out[2] = ' ';
+        out += HEX_CELL_CHARS;
+    }
     text[length] = '\0';
     return length;
 }
@@ -33,8 +41,10 @@ size_t FormatHexLines(const unsigned char *bytes, uint32_t count, char *text)
     for (uint32_t done = 0; done < count; done += DUMP_LINE_BYTES) {
         uint32_t part = count - done < (uint32_t)DUMP_LINE_BYTES ? count - done : (uint32_t)DUMP_LINE_BYTES;
         length += FormatHexCopy(bytes + done, part, text ? text + length : NULL);
-        if (text != NULL)
-            memcpy(text + length, "\r\n", 3);
+        if (text != NULL) {
+            text[length] = '\r';
+            text[length + 1] = '\n';
+        }
         length += 2;
     }
     if (text != NULL)
@@ -44,8 +54,10 @@ size_t FormatHexLines(const unsigned char *bytes, uint32_t count, char *text)
 
 static size_t Append(char *text, size_t at, const char *part, size_t partLength)
 {
-    if (text != NULL)
-        memcpy(text + at, part, partLength);
+    if (text != NULL) {
+        for (size_t i = 0; i < partLength; i++)
+            text[at + i] = part[i];
+    }
     return at + partLength;
 }
 
@@ -55,14 +67,32 @@ size_t FormatCArray(const unsigned char *bytes, uint32_t count, char *text)
     int headLength = snprintf(head, sizeof head, "unsigned char data[%lu] = {\r\n",
                               (unsigned long)count);
     size_t length = Append(text, 0, head, (size_t)headLength);
+    // Each line: four blanks, then "0x4D" items joined by ", ", a "," after
+    // the last but the array's last, and CR LF.
     for (uint32_t i = 0; i < count; i++) {
-        if (i % DUMP_LINE_BYTES == 0)
-            length = Append(text, length, "    ", 4);
-        char item[4] = {'0', 'x', byteCells.hex[bytes[i]][0], byteCells.hex[bytes[i]][1]};
-        length = Append(text, length, item, 4);
+        int lineStart = i % DUMP_LINE_BYTES == 0;
         int lineEnd = i + 1 == count || (i + 1) % DUMP_LINE_BYTES == 0;
+        char item[10];
+        size_t n = 0;
+        if (lineStart) {
+            item[n++] = ' ';
+            item[n++] = ' ';
+            item[n++] = ' ';
+            item[n++] = ' ';
+        }
+        item[n++] = '0';
+        item[n++] = 'x';
+        item[n++] = byteCells.hex[bytes[i]][0];
+        item[n++] = byteCells.hex[bytes[i]][1];
         if (i + 1 < count)
-            length = Append(text, length, lineEnd ? "," : ", ", lineEnd ? 1 : 2);
+            item[n++] = ',';
+        if (!lineEnd)
+            item[n++] = ' ';
+        if (text != NULL) {
+            for (size_t k = 0; k < n; k++)
+                text[length + k] = item[k];
+        }
+        length += n;
         if (lineEnd)
             length = Append(text, length, "\r\n", 2);
     }

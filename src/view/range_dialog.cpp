@@ -125,21 +125,18 @@ static void ReadRange(void *argument)
                                         MapWindowForPage, read->dialog, read->bytes);
 }
 
-// The range's bytes from the file, as hex lines or a C array, to the
-// clipboard.
-static void CopyRange(HWND dialog, const RangeRequest *request)
+void CopyRangeToClipboard(HWND dialog, uint64_t start, uint32_t size, int cArray)
 {
-    uint32_t size = (uint32_t)request->size;
     unsigned char *bytes = (unsigned char *)malloc(size);
     if (bytes == NULL) {
         ShowMessage(dialog, MSG_COPY_TOO_LARGE);
         return;
     }
-    RangeRead read = {dialog, request->start, size, bytes, 0};
+    RangeRead read = {dialog, start, size, bytes, 0};
     // A failing map or fault has said so.
     if (GuardViewAccess(dialog, ReleasePageView, ReadRange, &read) && read.copied) {
         size_t (*format)(const unsigned char *, uint32_t, char *) =
-            request->action == IDC_RANGE_C ? FormatCArray : FormatHexLines;
+            cArray ? FormatCArray : FormatHexLines;
         char *text;
         HGLOBAL memory = NewClipboardText(format(bytes, size, NULL), &text);
         if (memory == NULL) {
@@ -176,6 +173,7 @@ void HandleRange(HWND dialog)
     if (request.action == IDC_RANGE_SAVE) {
         StartRangeSave(dialog, request.start, request.size);
     } else {
-        CopyRange(dialog, &request);
+        CopyRangeToClipboard(dialog, request.start, (uint32_t)request.size,
+                             request.action == IDC_RANGE_C);
     }
 }

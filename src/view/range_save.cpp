@@ -15,7 +15,7 @@ SaveTargetFunction chooseSaveTarget = ChooseSaveFile;
 enum {
     SAVE_TIMER = 1,
     // Read and written at once; a tick stops starting chunks after its budget.
-    SAVE_CHUNK_BYTES = 1024 * 1024,
+    SAVE_CHUNK_BYTES = 256 * 1024,
     SAVE_TICK_BUDGET_MS = 8
 };
 
