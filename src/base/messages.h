@@ -22,7 +22,6 @@
 #define MSG_COPY_TOO_LARGE "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰできるのは 16MB までです。"
 #define MSG_SAVE_OVER_OPEN_FILE "開いているﾌｧｲﾙには保存できません。"
 #define MSG_SAVED "保存しました。"
-#define RANGE_SAVE_CAPTION "範囲の保存"
 #define RANGE_SAVE_PROGRESS_FORMAT "範囲の保存 (%u%%)"
 #define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
 #define SEARCH_START_TEXT "検索開始"
