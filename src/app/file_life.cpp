@@ -9,10 +9,11 @@
 #include "search/incremental_search.h"
 #include "view/caret_status.h"
 #include "view/load_page.h"
+#include "view/range_save.h"
 
 // The menu commands that act on the open file: there exactly while one is
 // open, whichever way it was opened or closed.
-static const UINT fileCommands[] = {IDM_GOTO};
+static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE};
 
 static void EnableFileCommands(HWND dialog, int enable)
 {
@@ -28,6 +29,7 @@ void CloseFile(HWND dialog)
     AbandonSearch();
     // The list's offsets belong to this file.
     ClearHitList();
+    AbandonRangeSave();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
     EnableFileCommands(dialog, 0);

@@ -14,7 +14,9 @@
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
 #include "view/column_subclass.h"
+#include "view/copy_paste.h"
 #include "view/goto_dialog.h"
+#include "view/range_dialog.h"
 #include "view/scroll_handlers.h"
 
 #include <shellapi.h>
@@ -128,6 +130,15 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case IDM_GOTO:
         HandleGoto(dialog);
+        return TRUE;
+    case IDM_COPY:
+        CopySelection(dialog);
+        return TRUE;
+    case IDM_PASTE:
+        PasteOverFile(dialog);
+        return TRUE;
+    case IDM_RANGE:
+        HandleRange(dialog);
         return TRUE;
     case IDM_VERSION:
         DialogBoxParamA(viewer.instance, "IDD_VERSION", dialog, VersionDialogProc, 0);

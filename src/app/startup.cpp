@@ -5,6 +5,7 @@
 #include "app/session_end.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
+#include "view/range_save.h"
 
 #include <commctrl.h>
 
@@ -94,6 +95,11 @@ int KorvexMain(HINSTANCE instance, const char *commandLine)
             continue;
         }
         if (viewer.hitsDialog != NULL && IsDialogMessageA(viewer.hitsDialog, &message)) {
+            continue;
+        }
+        // Esc and Enter stop a save from its progress dialog.
+        HWND save = RangeSaveWindow();
+        if (save != NULL && IsDialogMessageA(save, &message)) {
             continue;
         }
         TranslateMessage(&message);

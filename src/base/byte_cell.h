@@ -29,14 +29,14 @@ static constexpr ByteCells MakeByteCells()
         cells.hex[b][0] = "0123456789ABCDEF"[b >> 4];
         cells.hex[b][1] = "0123456789ABCDEF"[b & 0xF];
         cells.hex[b][2] = ' ';
-        cells.shown[b] = (b >= 0x20 && b <= 0x7F) ? (char)b : '.';
+        cells.shown[b] = (b >= 0x20 && b < 0x7F) ? (char)b : '.';
     }
     return cells;
 }
 
 inline constexpr ByteCells byteCells = MakeByteCells();
 
-// How a byte shows in the character column: itself from 0x20 to 0x7F,
+// How a byte shows in the character column: itself from 0x20 to 0x7E,
 // otherwise '.', so no double-byte character can ever form.
 inline char ColumnChar(unsigned char b)
 {

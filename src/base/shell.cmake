@@ -5,4 +5,5 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/base/key_state.cpp
     src/base/center_window.cpp
     src/base/paint_nothing.cpp
+    src/base/clipboard_text.cpp
 )

@@ -3,4 +3,5 @@ list(APPEND KORVEX_CORE_SOURCES
     src/edit/hex_pair.cpp
     src/edit/overwrite_text.cpp
     src/edit/page_parse.cpp
+    src/edit/paste_parse.cpp
 )

@@ -24,6 +24,21 @@ int ChooseFile(HWND owner, char *path)
     return GetOpenFileNameA(&request) ? 1 : 0;
 }
 
+int ChooseSaveFile(HWND owner, char *path)
+{
+    path[0] = '\0';
+    OPENFILENAMEA request;
+    ZeroMemory(&request, sizeof request);
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.hwndOwner = owner;
+    request.lpstrFilter = "All Files (*.*)\0*.*\0";
+    request.lpstrFile = path;
+    request.nMaxFile = PATH_CAPACITY;
+    request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST
+                    | OFN_NOCHANGEDIR;
+    return GetSaveFileNameA(&request) ? 1 : 0;
+}
+
 int DroppedFilePath(HDROP drop, char *path)
 {
     int found = 0;

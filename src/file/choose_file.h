@@ -11,6 +11,10 @@
 // when the user cancelled or the dialog failed.
 int ChooseFile(HWND owner, char *path);
 
+// Asks for a file to save to in the system's save-file dialog, which asks
+// before a file is replaced; 1 with its path, 0 when the user cancelled.
+int ChooseSaveFile(HWND owner, char *path);
+
 // The first dropped item: 1 with its path in path (PATH_CAPACITY characters)
 // when it is a readable non-directory whose path fits, else 0. Always
 // finishes the drop.

@@ -1,7 +1,7 @@
 // Control and command identifiers shared by the resource script and the code.
 // The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDD_GOTO,
-// IDD_HITS, IDM_FORM_MENU) are deliberately not defined: they stay string names and are
-// loaded by name.
+// IDD_HITS, IDD_RANGE, IDD_RANGE_SAVE, IDM_FORM_MENU) are deliberately not
+// defined: they stay string names and are loaded by name.
 #ifndef KORVEX_RESOURCE_H
 #define KORVEX_RESOURCE_H
 
@@ -28,6 +28,9 @@
 #define IDM_SEARCH 202
 #define IDM_VERSION 203
 #define IDM_GOTO 204
+#define IDM_COPY 205
+#define IDM_PASTE 206
+#define IDM_RANGE 208
 // No menu item: F3 in the hex column opens the search with the text kept.
 #define IDM_SEARCH_AGAIN 210
 // No menu item: Shift+F3 in the hex column searches backward with the text kept.
@@ -53,5 +56,15 @@
 
 // IDD_GOTO
 #define IDC_GOTO_OFFSET 600
+
+// IDD_RANGE
+#define IDC_RANGE_START 700
+#define IDC_RANGE_SIZE 701
+#define IDC_RANGE_HEX 702
+#define IDC_RANGE_C 703
+#define IDC_RANGE_SAVE 704
+
+// IDD_RANGE_SAVE
+#define IDC_RANGE_SAVE_TEXT 710
 
 #endif

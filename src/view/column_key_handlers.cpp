@@ -57,9 +57,20 @@ static void RunColumnKeyRule(ColumnKeyRule rule, HWND column, int kind, WPARAM k
     Apply(column, &action);
 }
 
+// Ctrl+C and Ctrl+V run the program's copy and paste in either column; the
+// edit control's own, which would move text of the column's shape, never
+// runs (its control characters are refused by the column's subclass).
+static void ClipboardKeyDown(WPARAM key)
+{
+    if ((key == 'C' || key == 'V') && IsKeyDown(VK_CONTROL)) {
+        PostCommand(key == 'C' ? IDM_COPY : IDM_PASTE);
+    }
+}
+
 void HexKeyDown(WPARAM key)
 {
     RunColumnKeyRule(ColumnKeyDown, viewer.hexEdit, COLUMN_HEX, key);
+    ClipboardKeyDown(key);
 
     int search = HexSearchKey((unsigned)key, IsKeyDown(VK_CONTROL), IsKeyDown(VK_SHIFT),
                               IsKeyDown(VK_F3), (unsigned char)viewer.searchInput[0]);
@@ -75,6 +86,7 @@ void HexKeyDown(WPARAM key)
 void CharKeyDown(WPARAM key)
 {
     RunColumnKeyRule(ColumnKeyDown, viewer.charEdit, COLUMN_CHAR, key);
+    ClipboardKeyDown(key);
 }
 
 void HexKeyUp(WPARAM key)

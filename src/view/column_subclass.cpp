@@ -4,7 +4,31 @@
 #include "edit/overwrite_edit.h"
 #include "view/caret_status.h"
 #include "view/column_key_handlers.h"
+#include "res/resource.h"
 #include "view/scroll_handlers.h"
+
+// The edit control's own clipboard in either column: its copy and paste (the
+// context menu's, and Ctrl+Insert, Shift+Insert) become the program's, its
+// cut and delete change nothing, and the control characters of Ctrl+C, V
+// and X, whose commands the key-down already posted, go no further. 1 when
+// the message is handled here.
+static int ColumnClipboardMessage(UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_COPY:
+        PostMessageA(viewer.mainDialog, WM_COMMAND, IDM_COPY, 0);
+        return 1;
+    case WM_PASTE:
+        PostMessageA(viewer.mainDialog, WM_COMMAND, IDM_PASTE, 0);
+        return 1;
+    case WM_CUT:
+    case WM_CLEAR:
+        return 1;
+    case WM_CHAR:
+        return wParam == 0x03 || wParam == 0x16 || wParam == 0x18;
+    }
+    return 0;
+}
 
 // The messages after which the column's caret or selection may stand
 // elsewhere, or another column may be the one the status line follows: keys
@@ -31,6 +55,9 @@ static int MayMoveCaret(UINT message, WPARAM wParam)
 
 LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (ColumnClipboardMessage(message, wParam)) {
+        return 0;
+    }
     if (window == viewer.hexEdit) {
         if (IsRefusedHexMessage(message)) {
             return 0;

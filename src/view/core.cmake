@@ -6,4 +6,5 @@ list(APPEND KORVEX_CORE_SOURCES
     src/view/column_keys.cpp
     src/view/caret_offset.cpp
     src/view/offset_text.cpp
+    src/view/copy_format.cpp
 )

@@ -9,4 +9,8 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/view/column_key_handlers.cpp
     src/view/caret_status.cpp
     src/view/goto_dialog.cpp
+    src/view/overwrite_bytes.cpp
+    src/view/copy_paste.cpp
+    src/view/range_dialog.cpp
+    src/view/range_save.cpp
 )

@@ -18,6 +18,7 @@
 //   caption           the window's own text, hex
 //   text ID           the text of control ID (WM_GETTEXT), hex
 //   sel ID            the selection of edit ID (EM_GETSEL): "START END"
+//   setsel ID S E     selects characters S to E of edit ID (EM_SETSEL)
 //   check ID          BM_GETCHECK of button ID: 0, 1 or 2
 //   enabled ID        1 when control ID is enabled, else 0
 //   focus             the control ID holding the keyboard focus (0 for none)
@@ -65,7 +66,7 @@ int Usage(void)
 {
     fprintf(stderr,
             "usage: korvex_drive [-w CAPTION | -h HANDLE] [-c CLASS] [-t MS] COMMAND [ARGS]\n"
-            "commands: wait gone caption text sel check enabled focus list\n"
+            "commands: wait gone caption text sel setsel check enabled focus list\n"
             "          keys type click settext command version\n");
     return 2;
 }
@@ -365,6 +366,12 @@ int ControlCommand(HWND window, const char *command, HWND control, int argc, cha
         DWORD start = 0, end = 0;
         SendMessageA(control, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
         printf("%lu %lu\n", (unsigned long)start, (unsigned long)end);
+        return 0;
+    }
+    if (strcmp(command, "setsel") == 0) {
+        long start = 0, end = 0;
+        if (argc < 2 || !ParseNumber(argv[0], &start) || !ParseNumber(argv[1], &end)) return Usage();
+        SendMessageA(control, EM_SETSEL, (WPARAM)start, (LPARAM)end);
         return 0;
     }
     if (strcmp(command, "check") == 0) {

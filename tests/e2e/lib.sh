@@ -125,7 +125,7 @@ e2e_pattern_chars() {
             printf '\r\n'
         fi
         b=$((i % 256))
-        if ((b >= 0x20 && b <= 0x7F)); then
+        if ((b >= 0x20 && b < 0x7F)); then
             printf '%b' "\\x$(printf '%02X' "$b")"
         else
             printf '.'

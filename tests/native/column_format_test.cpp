@@ -47,7 +47,7 @@ TEST(ColumnFormat, CharacterColumnShowsOnlyPrintableSingleBytes)
 {
     struct { unsigned char byte; char shown; } cases[] = {
         {0x00, '.'}, {0x09, '.'}, {0x0D, '.'}, {0x1F, '.'}, {0x20, ' '}, {0x41, 'A'},
-        {0x5C, '\\'}, {0x7E, '~'}, {0x7F, 0x7F}, {0x80, '.'}, {0x81, '.'}, {0xA1, '.'},
+        {0x5C, '\\'}, {0x7E, '~'}, {0x7F, '.'}, {0x80, '.'}, {0x81, '.'}, {0xA1, '.'},
         {0xDF, '.'}, {0xFF, '.'},
     };
     for (const auto &c : cases)
@@ -92,7 +92,7 @@ TEST(ColumnFormat, EveryByteValueAgainstAReference)
         char cell[4];
         snprintf(cell, sizeof cell, "%02X ", bytes[i]);
         hex += cell;
-        chars += (bytes[i] >= 0x20 && bytes[i] <= 0x7F) ? (char)bytes[i] : '.';
+        chars += (bytes[i] >= 0x20 && bytes[i] < 0x7F) ? (char)bytes[i] : '.';
         if (i % 16 == 15 && i != 767)
             chars += "\r\n";
     }

@@ -121,7 +121,7 @@ TEST(OverwriteText, CellShowsPrintableValuesOnly)
         char shown;
     };
     const CellCase cases[] = {
-        {'7', 'F', 0x7F}, {'1', 'F', '.'}, {'8', '0', '.'}, {'2', '0', ' '}, {'0', '0', '.'},
+        {'7', 'F', '.'}, {'1', 'F', '.'}, {'8', '0', '.'}, {'2', '0', ' '}, {'0', '0', '.'},
     };
     for (const CellCase &c : cases) {
         SCOPED_TRACE(c.shown);

@@ -224,7 +224,8 @@ static LRESULT CALLBACK CaptureProc(int code, WPARAM wParam, LPARAM lParam)
         if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, IDC_HEX) == NULL &&
             GetDlgItem(window, IDC_VERSION_NAME) == NULL &&
             GetDlgItem(window, IDC_SEARCH_TEXT) == NULL &&
-            GetDlgItem(window, IDC_GOTO_OFFSET) == NULL && GetDlgItem(window, IDOK) != NULL) {
+            GetDlgItem(window, IDC_GOTO_OFFSET) == NULL &&
+            GetDlgItem(window, IDC_RANGE_START) == NULL && GetDlgItem(window, IDOK) != NULL) {
             CapturedBox box;
             box.caption = WindowText(window);
             EnumChildWindows(window, FindBoxText, (LPARAM)&box.text);

@@ -42,7 +42,7 @@ TEST_F(OpenFile, SmallFileShowsItsWholeFirstPageSizeAndScrollBar)
     EXPECT_EQ(hex.size(), 300u);
 
     std::string chars = ItemText(dialog, IDC_TEXT);
-    EXPECT_EQ(chars.substr(0, 18), ". \x7F...A\\..~0a..9\r\n");
+    EXPECT_EQ(chars.substr(0, 18), ". ....A\\..~0a..9\r\n");
     EXPECT_EQ(chars, ExpectedChars(bytes));
     EXPECT_EQ(chars.size(), 6u * 18 + 4);
 
@@ -176,7 +176,7 @@ TEST_F(OpenFile, LargestFileOpensScaledAndShowsItsLastPage)
     memcpy(page.data() + 752, tail, sizeof tail);
     EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(page));
     std::string chars = ItemText(dialog, IDC_TEXT);
-    EXPECT_EQ(chars.substr(chars.size() - 16), "Korvex.\x7F.. .END!");
+    EXPECT_EQ(chars.substr(chars.size() - 16), "Korvex.... .END!");
     EXPECT_PAGE_RENDERED(dialog);
 
     // The line at byte offset 2^36 shows its full offset.

@@ -172,7 +172,7 @@ std::string ExpectedChars(const std::vector<unsigned char> &bytes)
         if (i > 0 && i % 16 == 0) {
             text += "\r\n";
         }
-        text += bytes[i] >= 0x20 && bytes[i] <= 0x7F ? (char)bytes[i] : '.';
+        text += bytes[i] >= 0x20 && bytes[i] < 0x7F ? (char)bytes[i] : '.';
     }
     return text;
 }

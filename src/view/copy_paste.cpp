@@ -1,0 +1,131 @@
+#include "view/copy_paste.h"
+
+#include "base/byte_cell.h"
+#include "base/clipboard_text.h"
+#include "base/dump_page.h"
+#include "base/edit_selection.h"
+#include "base/messages.h"
+#include "base/show_message.h"
+#include "base/viewer_state.h"
+#include "edit/page_parse.h"
+#include "edit/paste_parse.h"
+#include "res/resource.h"
+#include "view/caret_offset.h"
+#include "view/caret_status.h"
+#include "view/copy_format.h"
+#include "view/overwrite_bytes.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+static HWND CaretColumnEdit(void)
+{
+    return viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
+}
+
+void CopySelection(HWND dialog)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE || !viewer.pageRendered) {
+        return;
+    }
+    EditSelection selection = ReadEditSelection(CaretColumnEdit());
+    CaretBytes touched = CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
+                                      viewer.pageBytes);
+    if (touched.count == 0) {
+        return;
+    }
+    // The page as shown: digits typed but not stored count.
+    unsigned char page[DUMP_PAGE_BYTES];
+    ParseHexPage(viewer.hexText, viewer.pageBytes, page);
+    const unsigned char *bytes = page + touched.first;
+    int hex = viewer.caretColumn != COLUMN_CHAR;
+    size_t length = hex ? FormatHexCopy(bytes, touched.count, NULL)
+                        : FormatCharCopy(bytes, touched.count, NULL);
+    char *text;
+    HGLOBAL memory = NewClipboardText(length, &text);
+    if (memory == NULL) {
+        return;
+    }
+    if (hex) {
+        FormatHexCopy(bytes, touched.count, text);
+    } else {
+        FormatCharCopy(bytes, touched.count, text);
+    }
+    PlaceClipboardText(dialog, memory);
+}
+
+// The bytes the clipboard's text gives the caret column: 1 with *bytes
+// (malloc'd) and *count, or 0 after the refusal's message or for no bytes.
+static int PastedBytes(HWND dialog, const char *text, size_t length, unsigned char **bytes,
+                       uint64_t *count)
+{
+    if (viewer.caretColumn == COLUMN_CHAR) {
+        *count = length;
+    } else if (!ParsePastedHex(text, length, NULL, count)) {
+        ShowMessage(dialog, MSG_PASTE_NOT_HEX);
+        return 0;
+    }
+    if (*count == 0) {
+        return 0;
+    }
+    if (*count > CLIPBOARD_BYTES_LIMIT) {
+        ShowMessage(dialog, MSG_PASTE_TOO_LARGE);
+        return 0;
+    }
+    *bytes = (unsigned char *)malloc((size_t)*count);
+    if (*bytes == NULL) {
+        ShowMessage(dialog, MSG_PASTE_TOO_LARGE);
+        return 0;
+    }
+    if (viewer.caretColumn == COLUMN_CHAR) {
+        memcpy(*bytes, text, length);
+    } else {
+        ParsePastedHex(text, length, *bytes, count);
+    }
+    return 1;
+}
+
+// Selects in the hex column the pasted bytes that lie on the page shown.
+static void SelectPasted(uint64_t offset, uint64_t count)
+{
+    uint64_t pageStart = viewer.topLine * DUMP_LINE_BYTES;
+    uint64_t pageEnd = pageStart + viewer.pageBytes;
+    uint64_t first = offset > pageStart ? offset : pageStart;
+    uint64_t end = offset + count < pageEnd ? offset + count : pageEnd;
+    if (!viewer.pageRendered || first >= end) {
+        return;
+    }
+    SetFocus(viewer.hexEdit);
+    DWORD start = (DWORD)(first - pageStart) * HEX_CELL_CHARS;
+    DWORD stop = (DWORD)(end - pageStart) * HEX_CELL_CHARS - 1;
+    SendMessageA(viewer.hexEdit, EM_SETSEL, start, stop);
+    ShowStatusLine();
+}
+
+void PasteOverFile(HWND dialog)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    size_t length = 0;
+    char *text = ReadClipboardText(dialog, &length);
+    if (text == NULL) {
+        return;
+    }
+    unsigned char *bytes = NULL;
+    uint64_t count = 0;
+    if (length == 0) {
+        // An empty clipboard pastes nothing and says nothing.
+    } else if (IsDlgButtonChecked(dialog, IDC_READONLY) == BST_CHECKED) {
+        ShowMessage(dialog, MSG_PASTE_READ_ONLY);
+    } else if (PastedBytes(dialog, text, length, &bytes, &count)) {
+        uint64_t offset = CaretFileOffset();
+        if (offset > viewer.fileSize || count > viewer.fileSize - offset) {
+            ShowMessage(dialog, MSG_PASTE_PAST_END);
+        } else if (OverwriteFileBytes(dialog, offset, bytes, (uint32_t)count)) {
+            SelectPasted(offset, count);
+        }
+    }
+    free(bytes);
+    free(text);
+}

@@ -1,0 +1,179 @@
+#include "view/range_dialog.h"
+
+#include "base/byte_cell.h"
+#include "base/center_window.h"
+#include "base/clipboard_text.h"
+#include "base/edit_selection.h"
+#include "base/messages.h"
+#include "base/show_message.h"
+#include "base/viewer_state.h"
+#include "file/mapped_file.h"
+#include "file/page_copy.h"
+#include "file/view_guard.h"
+#include "res/resource.h"
+#include "view/caret_offset.h"
+#include "view/caret_status.h"
+#include "view/copy_format.h"
+#include "view/copy_paste.h"
+#include "view/offset_text.h"
+#include "view/overwrite_bytes.h"
+#include "view/range_save.h"
+
+#include <stdlib.h>
+
+// Handed to the dialog: the range it starts with, and on IDOK the range and
+// the radio button accepted.
+struct RangeRequest {
+    uint64_t start;
+    uint64_t size;
+    int action;  // IDC_RANGE_HEX, IDC_RANGE_C or IDC_RANGE_SAVE
+};
+
+static void SelectStartText(HWND dialog)
+{
+    HWND edit = GetDlgItem(dialog, IDC_RANGE_START);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+}
+
+static void InitRangeDialog(HWND dialog, RangeRequest *request)
+{
+    SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)request);
+    // Letters, blanks and Enter typed here are not the dump columns' keys.
+    viewer.editFocus = 0;
+    const int boxes[] = {IDC_RANGE_START, IDC_RANGE_SIZE};
+    const uint64_t values[] = {request->start, request->size};
+    for (int i = 0; i < 2; i++) {
+        char text[OFFSET_TEXT_SIZE];
+        FormatOffsetText(values[i], text);
+        SendDlgItemMessageA(dialog, boxes[i], EM_LIMITTEXT, OFFSET_TEXT_SIZE - 1, 0);
+        SetDlgItemTextA(dialog, boxes[i], text);
+    }
+    CheckRadioButton(dialog, IDC_RANGE_HEX, IDC_RANGE_SAVE, IDC_RANGE_HEX);
+    CenterOnDesktop(dialog);
+    SelectStartText(dialog);
+}
+
+static int ReadHexBox(HWND dialog, int box, uint64_t *value)
+{
+    char text[OFFSET_TEXT_SIZE];
+    GetDlgItemTextA(dialog, box, text, OFFSET_TEXT_SIZE);
+    return ParseOffsetText(text, value);
+}
+
+// OK: only a range inside the file ends the dialog, and only one the
+// clipboard may take when it is to be copied.
+static void AcceptRange(HWND dialog)
+{
+    RangeRequest *request = (RangeRequest *)GetWindowLongPtrA(dialog, DWLP_USER);
+    uint64_t start = 0;
+    uint64_t size = 0;
+    if (!ReadHexBox(dialog, IDC_RANGE_START, &start) || !ReadHexBox(dialog, IDC_RANGE_SIZE, &size)
+        || start >= viewer.fileSize || size == 0 || size > viewer.fileSize - start) {
+        ShowMessage(dialog, MSG_BAD_RANGE);
+        SelectStartText(dialog);
+        return;
+    }
+    int action = IsDlgButtonChecked(dialog, IDC_RANGE_C) == BST_CHECKED      ? IDC_RANGE_C
+                 : IsDlgButtonChecked(dialog, IDC_RANGE_SAVE) == BST_CHECKED ? IDC_RANGE_SAVE
+                                                                              : IDC_RANGE_HEX;
+    if (action != IDC_RANGE_SAVE && size > CLIPBOARD_BYTES_LIMIT) {
+        ShowMessage(dialog, MSG_COPY_TOO_LARGE);
+        SetFocus(GetDlgItem(dialog, IDC_RANGE_SIZE));
+        SendDlgItemMessageA(dialog, IDC_RANGE_SIZE, EM_SETSEL, 0, -1);
+        return;
+    }
+    request->start = start;
+    request->size = size;
+    request->action = action;
+    EndDialog(dialog, IDOK);
+}
+
+static INT_PTR CALLBACK RangeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitRangeDialog(dialog, (RangeRequest *)lParam);
+        // The focus is set: the start is selected in its box.
+        return FALSE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            AcceptRange(dialog);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
+struct RangeRead {
+    HWND dialog;
+    uint64_t start;
+    uint32_t size;
+    unsigned char *bytes;
+    int copied;
+};
+
+static void ReadRange(void *argument)
+{
+    RangeRead *read = (RangeRead *)argument;
+    read->copied = CopyBytesFromWindows(read->start, read->size, viewer.windowSize,
+                                        MapWindowForPage, read->dialog, read->bytes);
+}
+
+void CopyRangeToClipboard(HWND dialog, uint64_t start, uint32_t size, int cArray)
+{
+    unsigned char *bytes = (unsigned char *)malloc(size);
+    if (bytes == NULL) {
+        ShowMessage(dialog, MSG_COPY_TOO_LARGE);
+        return;
+    }
+    RangeRead read = {dialog, start, size, bytes, 0};
+    // A failing map or fault has said so.
+    if (GuardViewAccess(dialog, ReleasePageView, ReadRange, &read) && read.copied) {
+        size_t (*format)(const unsigned char *, uint32_t, char *) =
+            cArray ? FormatCArray : FormatHexLines;
+        char *text;
+        HGLOBAL memory = NewClipboardText(format(bytes, size, NULL), &text);
+        if (memory == NULL) {
+            ShowMessage(dialog, MSG_COPY_TOO_LARGE);
+        } else {
+            format(bytes, size, text);
+            PlaceClipboardText(dialog, memory);
+        }
+    }
+    free(bytes);
+}
+
+void HandleRange(HWND dialog)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    RangeRequest request = {CaretFileOffset(), 0x10, IDC_RANGE_HEX};
+    if (viewer.pageRendered) {
+        HWND column = viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
+        EditSelection selection = ReadEditSelection(column);
+        CaretBytes touched = CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
+                                          viewer.pageBytes);
+        if (touched.count > 0) {
+            request.size = touched.count;
+        }
+    }
+    if (DialogBoxParamA(viewer.instance, "IDD_RANGE", dialog, RangeDialogProc, (LPARAM)&request)
+        != IDOK) {
+        return;
+    }
+    // What is read comes from the file, the page's typed digits stored first.
+    StoreTypedDigits(dialog);
+    if (request.action == IDC_RANGE_SAVE) {
+        StartRangeSave(dialog, request.start, request.size);
+    } else {
+        CopyRangeToClipboard(dialog, request.start, (uint32_t)request.size,
+                             request.action == IDC_RANGE_C);
+    }
+}
