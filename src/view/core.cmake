@@ -7,3 +7,9 @@ list(APPEND KORVEX_CORE_SOURCES
     src/view/caret_offset.cpp
     src/view/offset_text.cpp
 )
+list(APPEND KORVEX_CORE_SOURCES
+    src/view/civil_time.cpp
+    src/view/inspect_chars.cpp
+    src/view/inspect_rows.cpp
+    src/view/inspect_values.cpp
+)
