@@ -15,6 +15,7 @@
 #include "search/search_dialog.h"
 #include "view/column_subclass.h"
 #include "view/goto_dialog.h"
+#include "view/inspector_dialog.h"
 #include "view/scroll_handlers.h"
 
 #include <shellapi.h>
@@ -124,6 +125,13 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case IDM_GOTO:
         HandleGoto(dialog);
+        return TRUE;
+    case IDM_INSPECTOR:
+        ToggleInspector(dialog);
+        return TRUE;
+    case IDC_READONLY:
+        // The inspector's value rows take typing only while it is clear.
+        ShowInspectorRows();
         return TRUE;
     case IDM_VERSION:
         DialogBoxParamA(viewer.instance, "IDD_VERSION", dialog, VersionDialogProc, 0);

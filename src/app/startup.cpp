@@ -93,6 +93,10 @@ int KorvexMain(HINSTANCE instance, const char *commandLine)
         if (viewer.searchDialog != NULL && IsDialogMessageA(viewer.searchDialog, &message)) {
             continue;
         }
+        if (viewer.inspectorDialog != NULL
+            && IsDialogMessageA(viewer.inspectorDialog, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -14,6 +14,7 @@
 #define MSG_FILE_ACCESS_FAILED "ﾌｧｲﾙの読み書きに失敗しました。"
 #define MSG_NOT_FOUND "検索文字が見つかりませんでした。"
 #define MSG_BAD_OFFSET "ｱﾄﾞﾚｽが正しくありません。"
+#define MSG_BAD_VALUE "値が正しくありません。"
 #define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
 #define SEARCH_START_TEXT "検索開始"
 #define SEARCH_STOP_TEXT "検索中止"

@@ -20,6 +20,7 @@ struct ViewerState {
     HINSTANCE instance;
     HWND mainDialog;
     HWND searchDialog;
+    HWND inspectorDialog;  // the data inspector while it is open, else NULL
     HWND hexEdit;
     HWND addressEdit;
     HWND charEdit;

@@ -41,9 +41,10 @@ int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn)
     }
 
     // Navigation passes whatever else holds, and so do Ctrl+F, the search,
-    // and Ctrl+G, the goto.
+    // Ctrl+G, the goto, and Ctrl+I, the data inspector.
     int passes = IsNavigationKey(key);
-    if (!passes && (key == KEY_CODE_LETTER_F || key == KEY_CODE_LETTER_G)) {
+    if (!passes
+        && (key == KEY_CODE_LETTER_F || key == KEY_CODE_LETTER_G || key == KEY_CODE_LETTER_I)) {
         if (input->ctrlDown == KEY_FACT_UNKNOWN) {
             return KEY_FILTER_NEEDS_CTRL;
         }

@@ -1,5 +1,5 @@
 // Control and command identifiers shared by the resource script and the code.
-// The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDD_GOTO,
+// The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDD_GOTO, IDD_INSPECTOR,
 // IDM_FORM_MENU) are deliberately not defined: they stay string names and are
 // loaded by name.
 #ifndef KORVEX_RESOURCE_H
@@ -28,6 +28,7 @@
 #define IDM_SEARCH 202
 #define IDM_VERSION 203
 #define IDM_GOTO 204
+#define IDM_INSPECTOR 207
 // No menu item: F3 in the hex column opens the search with the text kept.
 #define IDM_SEARCH_AGAIN 210
 
@@ -45,5 +46,25 @@
 
 // IDD_GOTO
 #define IDC_GOTO_OFFSET 600
+
+// IDD_INSPECTOR: one edit a row, IDC_INSPECT_BINARY + the row in InspectRow's order.
+#define IDC_INSPECT_BINARY 800
+#define IDC_INSPECT_INT8 801
+#define IDC_INSPECT_UINT8 802
+#define IDC_INSPECT_INT16 803
+#define IDC_INSPECT_UINT16 804
+#define IDC_INSPECT_INT32 805
+#define IDC_INSPECT_UINT32 806
+#define IDC_INSPECT_INT64 807
+#define IDC_INSPECT_UINT64 808
+#define IDC_INSPECT_FLOAT 809
+#define IDC_INSPECT_DOUBLE 810
+#define IDC_INSPECT_TIME32 811
+#define IDC_INSPECT_TIME64 812
+#define IDC_INSPECT_FILETIME 813
+#define IDC_INSPECT_DOS_TIME 814
+#define IDC_INSPECT_SHIFT_JIS 815
+#define IDC_INSPECT_UTF8 816
+#define IDC_INSPECT_BIG_ENDIAN 830
 
 #endif

@@ -1,0 +1,192 @@
+#include "view/inspector_dialog.h"
+
+#include "base/viewer_state.h"
+#include "res/resource.h"
+#include "view/caret_bytes.h"
+#include "view/caret_status.h"
+#include "view/inspect_rows.h"
+
+#include <string.h>
+
+// What each row's edit shows, so that a row is set only when it changes.
+static char shownRows[INSPECT_ROW_COUNT][INSPECT_TEXT_SIZE];
+// Whether the writable rows take typing now: -1 before the first update.
+static int rowsWritable = -1;
+
+static HWND RowEdit(int row)
+{
+    return GetDlgItem(viewer.inspectorDialog, IDC_INSPECT_BINARY + row);
+}
+
+static int PageShown(void)
+{
+    return viewer.fileHandle != INVALID_HANDLE_VALUE && viewer.pageRendered;
+}
+
+static int BigEndianChecked(void)
+{
+    return IsDlgButtonChecked(viewer.inspectorDialog, IDC_INSPECT_BIG_ENDIAN) == BST_CHECKED;
+}
+
+static int ReadOnlyChecked(void)
+{
+    return IsDlgButtonChecked(viewer.mainDialog, IDC_READONLY) == BST_CHECKED;
+}
+
+// The code point in code page 932, refused where the code page has no such
+// character rather than shown as a stand-in.
+static int AnsiOfUnicode(uint32_t codePoint, char *text, uint32_t size)
+{
+    WCHAR wide[2];
+    int units = 1;
+    if (codePoint >= 0x10000) {
+        wide[0] = (WCHAR)(0xD800 + ((codePoint - 0x10000) >> 10));
+        wide[1] = (WCHAR)(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+        units = 2;
+    } else {
+        wide[0] = (WCHAR)codePoint;
+    }
+    BOOL usedDefault = FALSE;
+    int length = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, units, text,
+                                     (int)size - 1, NULL, &usedDefault);
+    if (length <= 0 || usedDefault) {
+        return 0;
+    }
+    text[length] = '\0';
+    return 1;
+}
+
+static void ShowRow(int row, const char *text)
+{
+    if (strcmp(text, shownRows[row]) != 0) {
+        lstrcpynA(shownRows[row], text, INSPECT_TEXT_SIZE);
+        SetWindowTextA(RowEdit(row), text);
+    }
+}
+
+// The writable rows take typing exactly while 読み取り専用 is clear.
+static void FollowReadOnlyBox(void)
+{
+    int writable = !ReadOnlyChecked();
+    if (writable == rowsWritable) {
+        return;
+    }
+    rowsWritable = writable;
+    for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
+        if (IsWritableRow(row)) {
+            SendMessageA(RowEdit(row), EM_SETREADONLY, !writable, 0);
+        }
+    }
+}
+
+void ShowInspectorRows(void)
+{
+    if (viewer.inspectorDialog == NULL) {
+        return;
+    }
+    FollowReadOnlyBox();
+    if (!PageShown()) {
+        for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
+            ShowRow(row, "");
+        }
+        return;
+    }
+    unsigned char bytes[INSPECT_MAX_BYTES];
+    uint32_t available = ReadCaretBytes(CaretFileOffset(), INSPECT_MAX_BYTES, bytes);
+    int bigEndian = BigEndianChecked();
+    char text[INSPECT_TEXT_SIZE];
+    for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
+        InspectRowText(row, bytes, available, bigEndian, AnsiOfUnicode, text);
+        ShowRow(row, text);
+    }
+}
+
+static void InitInspector(HWND dialog)
+{
+    viewer.inspectorDialog = dialog;
+    memset(shownRows, 0, sizeof shownRows);
+    rowsWritable = -1;
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL,
+                 (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
+}
+
+static INT_PTR CALLBACK InspectorDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam)
+{
+    (void)lParam;
+    switch (message) {
+    case WM_INITDIALOG:
+        InitInspector(dialog);
+        // No focus: opening the window leaves the keyboard in the column.
+        return FALSE;
+    case WM_ACTIVATE:
+        // Digits, signs and Enter typed here are not the dump columns' keys.
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            viewer.editFocus = 0;
+        }
+        return FALSE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            return TRUE;
+        case IDCANCEL:
+            DestroyWindow(dialog);
+            return TRUE;
+        case IDC_INSPECT_BIG_ENDIAN:
+            ShowInspectorRows();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        viewer.inspectorDialog = NULL;
+        if (viewer.mainDialog != NULL && IsWindow(viewer.mainDialog)) {
+            CheckMenuItem(GetMenu(viewer.mainDialog), IDM_INSPECTOR, MF_BYCOMMAND | MF_UNCHECKED);
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// Beside the main window's right edge, top edges level; moved back onto the
+// work area of the main window's screen where it would stick out.
+static void PlaceBeside(HWND window, HWND owner)
+{
+    RECT ownerRect;
+    RECT rect;
+    GetWindowRect(owner, &ownerRect);
+    GetWindowRect(window, &rect);
+    MONITORINFO monitor;
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT work = monitor.rcWork;
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    int x = ownerRect.right;
+    int y = ownerRect.top;
+    if (x + width > work.right) {
+        x = work.right - width;
+    }
+    if (y + height > work.bottom) {
+        y = work.bottom - height;
+    }
+    x = x < work.left ? work.left : x;
+    y = y < work.top ? work.top : y;
+    SetWindowPos(window, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ToggleInspector(HWND mainDialog)
+{
+    if (viewer.inspectorDialog != NULL) {
+        DestroyWindow(viewer.inspectorDialog);
+        return;
+    }
+    HWND dialog = CreateDialogParamA(viewer.instance, "IDD_INSPECTOR", mainDialog,
+                                     InspectorDialogProc, 0);
+    if (dialog == NULL) {
+        return;
+    }
+    PlaceBeside(dialog, mainDialog);
+    ShowInspectorRows();
+    ShowWindow(dialog, SW_SHOWNOACTIVATE);
+    CheckMenuItem(GetMenu(mainDialog), IDM_INSPECTOR, MF_BYCOMMAND | MF_CHECKED);
+}
