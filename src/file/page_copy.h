@@ -25,4 +25,17 @@ int CopyPageFromWindows(uint64_t topLine, uint32_t pageBytes, uint32_t windowSiz
 int StorePageToWindows(uint64_t topLine, uint32_t pageBytes, uint32_t windowSize,
                        MapWindowFn map, void *context, const unsigned char *page);
 
+// Copies count bytes from offset on into bytes, any offset and count: the
+// window holding offset's line from offset's place in it, then each next
+// window from its index 0 while bytes remain. offset + count must not pass
+// the file's end. 0 when a map fails or a window ends too soon.
+int CopyBytesFromWindows(uint64_t offset, uint32_t count, uint32_t windowSize,
+                         MapWindowFn map, void *context, unsigned char *bytes);
+
+// The same walk the other way: stores count bytes into the file from offset
+// on. 0 when a map fails or a window ends too soon; bytes stored
+// before that stay stored.
+int StoreBytesToWindows(uint64_t offset, uint32_t count, uint32_t windowSize,
+                        MapWindowFn map, void *context, const unsigned char *bytes);
+
 #endif

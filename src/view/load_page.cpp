@@ -30,10 +30,16 @@ void LoadPage(HWND dialog, uint64_t line)
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         return;
     }
-    line = ClampTopLine(line, viewer.lineCount);
     WriteBack(dialog, viewer.topLine);
+    ShowPageFromFile(dialog, line);
+}
 
-    viewer.topLine = line;
+void ShowPageFromFile(HWND dialog, uint64_t line)
+{
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    viewer.topLine = ClampTopLine(line, viewer.lineCount);
     SetScrollPos(GetDlgItem(dialog, IDC_SCROLL), SB_CTL,
                  ScrollPositionFor(viewer.topLine, viewer.lineCount, viewer.scaledScroll), TRUE);
     viewer.pageBytes = PageBytesAt(viewer.topLine, viewer.lineCount, viewer.tailBytes);

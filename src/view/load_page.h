@@ -11,6 +11,11 @@
 // the caret's offset on it. Does nothing while no file is open.
 void LoadPage(HWND dialog, uint64_t line);
 
+// Shows the page at line (clamped as by LoadPage) afresh from the file
+// without storing the text shown: for after the file's bytes were written
+// by other means, when that text is stale.
+void ShowPageFromFile(HWND dialog, uint64_t line);
+
 // Sets the scroll bar's range for a file just opened and shows its first
 // page.
 void ShowFirstPage(HWND dialog);

@@ -9,6 +9,7 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/view/column_key_handlers.cpp
     src/view/caret_status.cpp
     src/view/goto_dialog.cpp
+    src/view/overwrite_bytes.cpp
     src/view/caret_bytes.cpp
     src/view/inspector_dialog.cpp
 )

@@ -192,3 +192,40 @@ TEST(PageCopy, FailedStoreKeepsWhatWasStored)
         ASSERT_EQ(m.file[i], want) << i;
     }
 }
+
+// Bytes at any offset and of any count, crossing several windows, land
+// exactly there and read back; a failing map keeps what was stored before it.
+TEST(PageCopy, StoreBytesAtAnyOffsetCrossesWindows)
+{
+    const uint32_t windowSizes[] = {64, 256};
+    const uint64_t size = 1000;
+    for (uint32_t windowSize : windowSizes) {
+        FakeMapping m(size, windowSize);
+        for (uint64_t offset = 0; offset < size; offset += 37) {
+            for (uint32_t count : {1u, 15u, 64u, 300u}) {
+                if (offset + count > size)
+                    continue;
+                std::vector<unsigned char> bytes(count, (unsigned char)(offset + count));
+                std::vector<unsigned char> expected = m.file;
+                memcpy(&expected[offset], bytes.data(), count);
+                ASSERT_EQ(StoreBytesToWindows(offset, count, m.windowSize, FakeMapping::Map, &m,
+                                              bytes.data()), 1);
+                std::vector<unsigned char> back(count);
+                ASSERT_EQ(CopyBytesFromWindows(offset, count, m.windowSize, FakeMapping::Map, &m,
+                                               back.data()), 1);
+                ASSERT_TRUE(back == bytes);
+                m.Unmap();
+                ASSERT_TRUE(m.file == expected) << windowSize << ' ' << offset << ' ' << count;
+            }
+        }
+    }
+    FakeMapping m(4096, 1024);
+    m.failAt = 2;
+    std::vector<unsigned char> before = m.file;
+    std::vector<unsigned char> bytes(2000, 0xCD);
+    EXPECT_EQ(StoreBytesToWindows(1000, 2000, m.windowSize, FakeMapping::Map, &m, bytes.data()),
+              0);
+    m.Unmap();
+    for (int i = 0; i < 4096; ++i)
+        ASSERT_EQ(m.file[i], (i >= 1000 && i < 1024) ? 0xCD : before[i]) << i;
+}
