@@ -1,10 +1,17 @@
 #include "view/inspector_dialog.h"
 
+#include "base/byte_cell.h"
+#include "base/dump_page.h"
+#include "base/messages.h"
+#include "base/show_message.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
 #include "view/caret_bytes.h"
+#include "view/caret_offset.h"
 #include "view/caret_status.h"
 #include "view/inspect_rows.h"
+#include "view/inspect_values.h"
+#include "view/overwrite_bytes.h"
 
 #include <string.h>
 
@@ -101,6 +108,55 @@ void ShowInspectorRows(void)
     }
 }
 
+// Shows the written bytes selected in the column the caret is in, as far as
+// they lie on the page.
+static void SelectWritten(uint64_t offset, uint32_t count)
+{
+    uint64_t pageStart = viewer.topLine * DUMP_LINE_BYTES;
+    if (!PageShown() || offset < pageStart || offset >= pageStart + viewer.pageBytes) {
+        return;
+    }
+    uint32_t first = (uint32_t)(offset - pageStart);
+    uint32_t last = first + count - 1;
+    if (last >= viewer.pageBytes) {
+        last = viewer.pageBytes - 1;
+    }
+    uint32_t start = 0;
+    uint32_t end = 0;
+    ByteRangeSelection(viewer.caretColumn, first, last - first + 1, &start, &end);
+    SendMessageA(viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit, EM_SETSEL,
+                 start, end);
+}
+
+// Enter in a row: the value typed into the focused writable row overwrites
+// the bytes at the caret, or is refused with nothing written.
+static void WriteFocusedRow(HWND dialog)
+{
+    HWND focus = GetFocus();
+    int row = GetDlgCtrlID(focus) - IDC_INSPECT_BINARY;
+    if (GetParent(focus) != dialog || row < 0 || row >= INSPECT_ROW_COUNT
+        || !IsWritableRow(row) || ReadOnlyChecked()) {
+        return;
+    }
+    char typed[INSPECT_TEXT_SIZE * 2];
+    GetWindowTextA(focus, typed, sizeof typed);
+    unsigned char bytes[INSPECT_MAX_BYTES];
+    uint32_t width = InspectRowWidth(row);
+    uint64_t offset = CaretFileOffset();
+    if (!PageShown() || !ParseInspectValue(row, typed, BigEndianChecked(), bytes)
+        || offset >= viewer.fileSize || viewer.fileSize - offset < width) {
+        ShowMessage(dialog, MSG_BAD_VALUE);
+        SendMessageA(focus, EM_SETSEL, 0, -1);
+        return;
+    }
+    if (OverwriteFileBytes(viewer.mainDialog, offset, bytes, width)) {
+        SelectWritten(offset, width);
+    }
+    // The row shows the value as read back, whatever form it was typed in.
+    shownRows[row][0] = '\1';
+    ShowStatusLine();
+}
+
 static void InitInspector(HWND dialog)
 {
     viewer.inspectorDialog = dialog;
@@ -128,6 +184,7 @@ static INT_PTR CALLBACK InspectorDialogProc(HWND dialog, UINT message, WPARAM wP
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
+            WriteFocusedRow(dialog);
             return TRUE;
         case IDCANCEL:
             DestroyWindow(dialog);
