@@ -6,6 +6,7 @@
 #include "base/viewer_state.h"
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
+#include "view/inspector_dialog.h"
 #include "view/load_page.h"
 
 #include <psapi.h>
@@ -280,6 +281,10 @@ int main(int argc, char **argv)
         printf("cannot create the main dialog\n");
         return 1;
     }
+    // KORVEX_BENCH_INSPECTOR=1: the same moves with the data inspector open.
+    if (getenv("KORVEX_BENCH_INSPECTOR") != NULL) {
+        ToggleInspector(dialog);
+    }
     PumpPending();
 
     char folder[MAX_PATH];
@@ -291,7 +296,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    printf("korvex_wine_bench: LoadPage in the real main dialog (64 KB windows)\n");
+    printf("korvex_wine_bench: LoadPage in the real main dialog (64 KB windows)%s\n",
+           viewer.inspectorDialog != NULL ? ", the data inspector open" : "");
     printf("64 MB file:\n");
     BenchMoves(dialog, large);
     BenchLargestFile(dialog, largest);
