@@ -138,8 +138,12 @@ static void WriteFocusedRow(HWND dialog)
         || !IsWritableRow(row) || ReadOnlyChecked()) {
         return;
     }
-    char typed[INSPECT_TEXT_SIZE * 2];
-    GetWindowTextA(focus, typed, sizeof typed);
+    // A text longer than the buffer is refused whole, never read cut short
+    // into another number.
+    char typed[INSPECT_TEXT_SIZE * 2] = "";
+    if (GetWindowTextLengthA(focus) < (int)sizeof typed) {
+        GetWindowTextA(focus, typed, sizeof typed);
+    }
     unsigned char bytes[INSPECT_MAX_BYTES];
     uint32_t width = InspectRowWidth(row);
     uint64_t offset = CaretFileOffset();

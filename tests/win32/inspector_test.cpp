@@ -191,10 +191,13 @@ TEST_F(InspectorTest, ReadOnlyAndBadValuesWriteNothing)
     EXPECT_TRUE(GetWindowLongA(GetDlgItem(inspector, IDC_INSPECT_TIME32), GWL_STYLE) & ES_READONLY);
     Confirm(IDC_INSPECT_UINT16, "65536");
     EXPECT_ONE_MESSAGE("値が正しくありません。");
+    // Too long to read whole: refused, not cut short into "0".
+    Confirm(IDC_INSPECT_UINT8, (std::string(70, '0') + "1").c_str());
+    EXPECT_EQ(CapturedMessageCount(), 2);
     LoadPage(dialog, 100);  // the last page, from 240: 996 is its byte 756
     CaretTo(756);
     Confirm(IDC_INSPECT_UINT64, "1");
-    EXPECT_EQ(CapturedMessageCount(), 2) << "past the end of the file";
+    EXPECT_EQ(CapturedMessageCount(), 3) << "past the end of the file";
     EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "");
 }
 
