@@ -19,6 +19,11 @@
 static char shownRows[INSPECT_ROW_COUNT][INSPECT_TEXT_SIZE];
 // Whether the writable rows take typing now: -1 before the first update.
 static int rowsWritable = -1;
+// What the rows were last made from: most caret moves leave the bytes and
+// the byte order as they were, and then nothing is formatted again.
+static unsigned char readBytes[INSPECT_MAX_BYTES];
+static uint32_t readCount = UINT32_MAX;  // none yet
+static int readBigEndian;
 
 static HWND RowEdit(int row)
 {
@@ -93,6 +98,7 @@ void ShowInspectorRows(void)
     }
     FollowReadOnlyBox();
     if (!PageShown()) {
+        readCount = UINT32_MAX;
         for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
             ShowRow(row, "");
         }
@@ -101,6 +107,13 @@ void ShowInspectorRows(void)
     unsigned char bytes[INSPECT_MAX_BYTES];
     uint32_t available = ReadCaretBytes(CaretFileOffset(), INSPECT_MAX_BYTES, bytes);
     int bigEndian = BigEndianChecked();
+    if (available == readCount && bigEndian == readBigEndian
+        && memcmp(bytes, readBytes, available) == 0) {
+        return;
+    }
+    memcpy(readBytes, bytes, available);
+    readCount = available;
+    readBigEndian = bigEndian;
     char text[INSPECT_TEXT_SIZE];
     for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
         InspectRowText(row, bytes, available, bigEndian, AnsiOfUnicode, text);
@@ -158,6 +171,7 @@ static void WriteFocusedRow(HWND dialog)
     }
     // The row shows the value as read back, whatever form it was typed in.
     shownRows[row][0] = '\1';
+    readCount = UINT32_MAX;
     ShowStatusLine();
 }
 
@@ -166,6 +180,7 @@ static void InitInspector(HWND dialog)
     viewer.inspectorDialog = dialog;
     memset(shownRows, 0, sizeof shownRows);
     rowsWritable = -1;
+    readCount = UINT32_MAX;
     SendMessageA(dialog, WM_SETICON, ICON_SMALL,
                  (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
 }
