@@ -25,9 +25,15 @@ static unsigned char readBytes[INSPECT_MAX_BYTES];
 static uint32_t readCount = UINT32_MAX;  // none yet
 static int readBigEndian;
 
+// The controls every update reads or writes, found once when the window
+// opens: under Wine each GetDlgItem asks the server for the child list.
+static HWND rowEdits[INSPECT_ROW_COUNT];
+static HWND bigEndianBox;
+static HWND readOnlyBox;
+
 static HWND RowEdit(int row)
 {
-    return GetDlgItem(viewer.inspectorDialog, IDC_INSPECT_BINARY + row);
+    return rowEdits[row];
 }
 
 static int PageShown(void)
@@ -37,12 +43,12 @@ static int PageShown(void)
 
 static int BigEndianChecked(void)
 {
-    return IsDlgButtonChecked(viewer.inspectorDialog, IDC_INSPECT_BIG_ENDIAN) == BST_CHECKED;
+    return SendMessageA(bigEndianBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 static int ReadOnlyChecked(void)
 {
-    return IsDlgButtonChecked(viewer.mainDialog, IDC_READONLY) == BST_CHECKED;
+    return SendMessageA(readOnlyBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 // The code point in code page 932, refused where the code page has no such
@@ -178,6 +184,11 @@ static void WriteFocusedRow(HWND dialog)
 static void InitInspector(HWND dialog)
 {
     viewer.inspectorDialog = dialog;
+    for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
+        rowEdits[row] = GetDlgItem(dialog, IDC_INSPECT_BINARY + row);
+    }
+    bigEndianBox = GetDlgItem(dialog, IDC_INSPECT_BIG_ENDIAN);
+    readOnlyBox = GetDlgItem(viewer.mainDialog, IDC_READONLY);
     memset(shownRows, 0, sizeof shownRows);
     rowsWritable = -1;
     readCount = UINT32_MAX;
