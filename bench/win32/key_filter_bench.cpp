@@ -9,6 +9,7 @@
 #include "edit/key_filter.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
+#include "view/inspector_dialog.h"
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -218,9 +219,14 @@ int main(int argc, char **argv)
         printf("cannot open %s\n", path);
         return 1;
     }
+    // KORVEX_BENCH_INSPECTOR=1: the same keys with the data inspector open.
+    if (getenv("KORVEX_BENCH_INSPECTOR") != NULL) {
+        ToggleInspector(dialog);
+    }
     PumpPending();
 
-    printf("korvex_key_filter_bench: the key filter in the real main dialog\n");
+    printf("korvex_key_filter_bench: the key filter in the real main dialog%s\n",
+           viewer.inspectorDialog != NULL ? ", the data inspector open" : "");
     DirectCalls();
     RoundTrips(dialog);
 

@@ -6,6 +6,8 @@
 #include "base/viewer_state.h"
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
+#include "view/caret_status.h"
+#include "view/inspector_dialog.h"
 #include "view/load_page.h"
 
 #include <psapi.h>
@@ -224,6 +226,27 @@ void BenchMoves(HWND dialog, const std::string &path)
     printf("%s\n", failures ? " (some loads failed)" : "");
 }
 
+// Median microseconds of the update every caret move ends in (the status
+// line, and the data inspector's rows when it is open), the hex caret set
+// on byte first or, when moved, on first and first + 4 in turn.
+double MedianCaretUpdateMicroseconds(uint32_t first, int moved)
+{
+    double perMicrosecond = TicksPerMicrosecond();
+    std::vector<double> costs;
+    for (int i = 0; i < 2000; i++) {
+        uint32_t caret = 3 * (first + (moved && (i & 1) ? 4 : 0));
+        SendMessageA(viewer.hexEdit, EM_SETSEL, caret, caret);
+        LARGE_INTEGER start;
+        LARGE_INTEGER end;
+        QueryPerformanceCounter(&start);
+        ShowStatusLine();
+        QueryPerformanceCounter(&end);
+        costs.push_back((double)(end.QuadPart - start.QuadPart) / perMicrosecond);
+    }
+    std::sort(costs.begin(), costs.end());
+    return costs[costs.size() / 2];
+}
+
 void BenchLargestFile(HWND dialog, const std::string &path)
 {
     CloseFile(dialog);
@@ -257,6 +280,10 @@ void BenchLargestFile(HWND dialog, const std::string &path)
     printf("  the view: %lu bytes at file offset 0x%llX (last page at line %llu)\n",
            (unsigned long)ViewRegionBytes(), (unsigned long long)viewer.viewOffset,
            (unsigned long long)viewer.topLine);
+    // The last page ends in "END!": the rows change as the caret moves.
+    printf("the update after a caret move, on the last page: %.1f us with the caret kept, "
+           "%.1f us moved\n",
+           MedianCaretUpdateMicroseconds(760, 0), MedianCaretUpdateMicroseconds(760, 1));
 }
 
 }  // namespace
@@ -280,6 +307,10 @@ int main(int argc, char **argv)
         printf("cannot create the main dialog\n");
         return 1;
     }
+    // KORVEX_BENCH_INSPECTOR=1: the same moves with the data inspector open.
+    if (getenv("KORVEX_BENCH_INSPECTOR") != NULL) {
+        ToggleInspector(dialog);
+    }
     PumpPending();
 
     char folder[MAX_PATH];
@@ -291,7 +322,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    printf("korvex_wine_bench: LoadPage in the real main dialog (64 KB windows)\n");
+    printf("korvex_wine_bench: LoadPage in the real main dialog (64 KB windows)%s\n",
+           viewer.inspectorDialog != NULL ? ", the data inspector open" : "");
     printf("64 MB file:\n");
     BenchMoves(dialog, large);
     BenchLargestFile(dialog, largest);

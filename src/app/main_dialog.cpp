@@ -17,6 +17,7 @@
 #include "view/copy_paste.h"
 #include "view/goto_dialog.h"
 #include "view/range_dialog.h"
+#include "view/inspector_dialog.h"
 #include "view/scroll_handlers.h"
 
 #include <shellapi.h>
@@ -139,6 +140,13 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case IDM_RANGE:
         HandleRange(dialog);
+        return TRUE;
+    case IDM_INSPECTOR:
+        ToggleInspector(dialog);
+        return TRUE;
+    case IDC_READONLY:
+        // The inspector's value rows take typing only while it is clear.
+        ShowInspectorRows();
         return TRUE;
     case IDM_VERSION:
         DialogBoxParamA(viewer.instance, "IDD_VERSION", dialog, VersionDialogProc, 0);

@@ -102,6 +102,10 @@ int KorvexMain(HINSTANCE instance, const char *commandLine)
         if (save != NULL && IsDialogMessageA(save, &message)) {
             continue;
         }
+        if (viewer.inspectorDialog != NULL
+            && IsDialogMessageA(viewer.inspectorDialog, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -23,6 +23,7 @@
 #define MSG_SAVE_OVER_OPEN_FILE "開いているﾌｧｲﾙには保存できません。"
 #define MSG_SAVED "保存しました。"
 #define RANGE_SAVE_PROGRESS_FORMAT "範囲の保存 (%u%%)"
+#define MSG_BAD_VALUE "値が正しくありません。"
 #define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
 #define SEARCH_START_TEXT "検索開始"
 #define SEARCH_STOP_TEXT "検索中止"

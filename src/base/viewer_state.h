@@ -21,6 +21,7 @@ struct ViewerState {
     HWND mainDialog;
     HWND searchDialog;
     HWND hitsDialog;
+    HWND inspectorDialog;  // the data inspector while it is open, else NULL
     HWND hexEdit;
     HWND addressEdit;
     HWND charEdit;

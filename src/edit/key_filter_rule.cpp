@@ -46,10 +46,12 @@ int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn)
     }
 
     // Navigation passes whatever else holds, and so do Ctrl+F, the search,
-    // Ctrl+G, the goto, and Ctrl+C and Ctrl+V, the program's copy and paste.
+    // Ctrl+G, the goto, Ctrl+C and Ctrl+V, the program's copy and paste, and
+    // Ctrl+I, the data inspector.
     int passes = IsNavigationKey(key);
     if (!passes && (key == KEY_CODE_LETTER_F || key == KEY_CODE_LETTER_G
-                    || key == KEY_CODE_LETTER_C || key == KEY_CODE_LETTER_V)) {
+                    || key == KEY_CODE_LETTER_C || key == KEY_CODE_LETTER_V
+                    || key == KEY_CODE_LETTER_I)) {
         if (input->ctrlDown == KEY_FACT_UNKNOWN) {
             return KEY_FILTER_NEEDS_CTRL;
         }

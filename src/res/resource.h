@@ -1,7 +1,7 @@
 // Control and command identifiers shared by the resource script and the code.
 // The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDD_GOTO,
-// IDD_HITS, IDD_RANGE, IDD_RANGE_SAVE, IDM_FORM_MENU) are deliberately not
-// defined: they stay string names and are loaded by name.
+// IDD_HITS, IDD_RANGE, IDD_RANGE_SAVE, IDD_INSPECTOR, IDM_FORM_MENU) are
+// deliberately not defined: they stay string names and are loaded by name.
 #ifndef KORVEX_RESOURCE_H
 #define KORVEX_RESOURCE_H
 
@@ -30,6 +30,7 @@
 #define IDM_GOTO 204
 #define IDM_COPY 205
 #define IDM_PASTE 206
+#define IDM_INSPECTOR 207
 #define IDM_RANGE 208
 // No menu item: F3 in the hex column opens the search with the text kept.
 #define IDM_SEARCH_AGAIN 210
@@ -66,5 +67,25 @@
 
 // IDD_RANGE_SAVE
 #define IDC_RANGE_SAVE_TEXT 710
+
+// IDD_INSPECTOR: one edit a row, IDC_INSPECT_BINARY + the row in InspectRow's order.
+#define IDC_INSPECT_BINARY 800
+#define IDC_INSPECT_INT8 801
+#define IDC_INSPECT_UINT8 802
+#define IDC_INSPECT_INT16 803
+#define IDC_INSPECT_UINT16 804
+#define IDC_INSPECT_INT32 805
+#define IDC_INSPECT_UINT32 806
+#define IDC_INSPECT_INT64 807
+#define IDC_INSPECT_UINT64 808
+#define IDC_INSPECT_FLOAT 809
+#define IDC_INSPECT_DOUBLE 810
+#define IDC_INSPECT_TIME32 811
+#define IDC_INSPECT_TIME64 812
+#define IDC_INSPECT_FILETIME 813
+#define IDC_INSPECT_DOS_TIME 814
+#define IDC_INSPECT_SHIFT_JIS 815
+#define IDC_INSPECT_UTF8 816
+#define IDC_INSPECT_BIG_ENDIAN 830
 
 #endif

@@ -103,6 +103,24 @@ uint32_t HexCaretAt(uint64_t offset, uint64_t topLine)
     return (uint32_t)(offset - topLine * DUMP_LINE_BYTES) * HEX_CELL_CHARS;
 }
 
+static uint32_t CharCell(uint32_t byte)
+{
+    return byte / DUMP_LINE_BYTES * CARET_CHAR_LINE + byte % DUMP_LINE_BYTES;
+}
+
+void ByteRangeSelection(int column, uint32_t first, uint32_t count, uint32_t *selStart,
+                        uint32_t *selEnd)
+{
+    uint32_t last = first + count - 1;
+    if (column == COLUMN_HEX) {
+        *selStart = first * HEX_CELL_CHARS;
+        *selEnd = last * HEX_CELL_CHARS + 2;
+    } else {
+        *selStart = CharCell(first);
+        *selEnd = CharCell(last) + 1;
+    }
+}
+
 uint32_t SearchStartByte(uint32_t selStart, uint32_t selEnd)
 {
     const uint32_t lineChars = HEX_CELL_CHARS * DUMP_LINE_BYTES;

@@ -44,6 +44,13 @@ int OffsetOnPage(uint64_t offset, uint64_t topLine, uint32_t pageBytes);
 // the page at topLine (offset on that page).
 uint32_t HexCaretAt(uint64_t offset, uint64_t topLine);
 
+// The selection over page bytes first to first + count - 1 (count >= 1):
+// in the hex column from the first byte's high digit to the last byte's
+// low digit, in the character column over their characters. CaretBytesOf
+// reads it back as first and count.
+void ByteRangeSelection(int column, uint32_t first, uint32_t count, uint32_t *selStart,
+                        uint32_t *selEnd);
+
 // The byte of the page at which a search from the hex column's selection
 // begins: the byte whose digits selStart stands before or between, the next
 // one when selEnd is just past a byte's second digit. The visual line is

@@ -6,6 +6,7 @@
 #include "base/viewer_state.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
+#include "view/inspector_dialog.h"
 
 #include <string.h>
 
@@ -32,6 +33,9 @@ void ShowStatusLine(void)
         memcpy(viewer.caretOffsetText, text, sizeof text);
         SetDlgItemTextA(viewer.mainDialog, IDC_CARET_OFFSET, text);
     }
+    // The same facts move the inspector's rows; a typed digit changes them
+    // with the offset unchanged.
+    ShowInspectorRows();
 }
 
 uint64_t CaretFileOffset(void)

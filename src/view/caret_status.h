@@ -9,7 +9,8 @@
 // Brings IDC_CARET_OFFSET up to date with the caret, the selection and the
 // page; it is empty while no file is open and while the columns show text
 // that belongs to no page (after a failed page load). Sets the control's
-// text only when it changes.
+// text only when it changes. Every caret, page and file change ends here,
+// so the data inspector's rows are brought up to date here too.
 void ShowStatusLine(void);
 
 // The file offset the status line shows: the byte under the caret, or the

@@ -43,6 +43,9 @@ static void Apply(HWND column, const ColumnKeyAction *action)
     if (action->openGoto) {
         PostCommand(IDM_GOTO);
     }
+    if (action->toggleInspector) {
+        PostCommand(IDM_INSPECTOR);
+    }
 }
 
 typedef void (*ColumnKeyRule)(const ColumnKeyInput *input, ColumnKeyAction *action);

@@ -87,6 +87,9 @@ void ColumnKeyDown(const ColumnKeyInput *in, ColumnKeyAction *action)
     case KEY_CODE_LETTER_G:
         action->openGoto = in->ctrlDown != 0;
         break;
+    case KEY_CODE_LETTER_I:
+        action->toggleInspector = in->ctrlDown != 0;
+        break;
     default:
         break;
     }

@@ -34,6 +34,7 @@ struct ColumnKeyAction {
     uint32_t selStart;
     uint32_t selEnd;
     int openGoto;    // 1: Ctrl+G, the goto command, once the key is done
+    int toggleInspector;  // 1: Ctrl+I, the data inspector's command, likewise
 };
 
 // 1 when the file has a line after the one the caret is on.

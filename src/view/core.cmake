@@ -8,3 +8,9 @@ list(APPEND KORVEX_CORE_SOURCES
     src/view/offset_text.cpp
     src/view/copy_format.cpp
 )
+list(APPEND KORVEX_CORE_SOURCES
+    src/view/civil_time.cpp
+    src/view/inspect_chars.cpp
+    src/view/inspect_rows.cpp
+    src/view/inspect_values.cpp
+)

@@ -13,4 +13,6 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/view/copy_paste.cpp
     src/view/range_dialog.cpp
     src/view/range_save.cpp
+    src/view/caret_bytes.cpp
+    src/view/inspector_dialog.cpp
 )

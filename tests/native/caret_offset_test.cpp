@@ -96,6 +96,24 @@ TEST(CaretOffset, OffsetOnThePageAndItsHexCaret)
     }
 }
 
+// A written value's bytes shown selected read back as the same bytes,
+// across a line's end in the character column too.
+TEST(CaretOffset, ByteRangeSelectionReadsBack)
+{
+    const struct {
+        int column;
+        uint32_t first, count;
+    } cases[] = {{H, 0, 1}, {H, 14, 4}, {H, 760, 8}, {C, 0, 1}, {C, 14, 4}, {C, 760, 8}};
+    for (const auto &c : cases) {
+        uint32_t start = 0;
+        uint32_t end = 0;
+        ByteRangeSelection(c.column, c.first, c.count, &start, &end);
+        CaretBytes bytes = CaretBytesOf(c.column, start, end, 768);
+        EXPECT_EQ(bytes.first, c.first) << c.column << " " << c.first;
+        EXPECT_EQ(bytes.count, c.count) << c.column << " " << c.first;
+    }
+}
+
 TEST(CaretOffset, SearchStartByte)
 {
     struct CaretCase {

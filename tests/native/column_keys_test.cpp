@@ -183,16 +183,18 @@ TEST(ColumnKeys, NextLineExists)
     }
 }
 
-// Ctrl+G asks for the goto in either column and moves nothing itself.
-TEST(ColumnKeys, CtrlGAsksForTheGotoInEitherColumn)
+// Ctrl+G asks for the goto and Ctrl+I for the inspector in either column.
+TEST(ColumnKeys, CtrlGAndCtrlIAskForTheirCommandsInEitherColumn)
 {
     const struct {
         int column;
         unsigned key;
         int ctrl;
         int openGoto;
+        int inspector;
     } cases[] = {
-        {H, 'G', 1, 1}, {C, 'G', 1, 1}, {H, 'G', 0, 0}, {H, 'F', 1, 0}, {C, HOME, 1, 0},
+        {H, 'G', 1, 1, 0}, {C, 'G', 1, 1, 0}, {H, 'G', 0, 0, 0}, {H, 'F', 1, 0, 0},
+        {C, HOME, 1, 0, 0}, {H, 'I', 1, 0, 1}, {C, 'I', 1, 0, 1}, {C, 'I', 0, 0, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.column << " key " << c.key << " ctrl " << c.ctrl);
@@ -200,8 +202,10 @@ TEST(ColumnKeys, CtrlGAsksForTheGotoInEitherColumn)
         ColumnKeyAction out;
         ColumnKeyDown(&in, &out);
         EXPECT_EQ(out.openGoto, c.openGoto);
+        EXPECT_EQ(out.toggleInspector, c.inspector);
         ColumnKeyUp(&in, &out);
         EXPECT_EQ(out.openGoto, 0);
+        EXPECT_EQ(out.toggleInspector, 0);
     }
 }
 

@@ -36,7 +36,7 @@ int Expected(int code, uintptr_t vk, int shift, int ctrl, int f3, int focus, int
     }
     const char *hexDigits = "0123456789ABCDEF";
     int isHexDigit = key != 0 && key < 256 && strchr(hexDigits, (int)key) != nullptr;
-    int ctrlFG = ((key == 'F' || key == 'G' || key == 'C' || key == 'V') && ctrl);
+    int ctrlFG = ((key == 'F' || key == 'G' || key == 'C' || key == 'V' || key == 'I') && ctrl);
 
     // The hook reads F3's state as it was before the keystroke: F3's own
     // key-down counts as F3 held.
@@ -133,6 +133,8 @@ TEST(KeyFilterRule, NamedKeys)
         {"ctrl+G", 'G', 0, 1, 0, 2, 0, 0, 'G'},
         {"ctrl+V", 'V', 0, 1, 0, 2, 0, 0, 'V'},
         {"V", 'V', 0, 0, 0, 1, 0, 1, 0},
+        {"ctrl+I", 'I', 0, 1, 0, 2, 0, 0, 'I'},
+        {"I", 'I', 0, 0, 0, 1, 0, 1, 0},
         {"left", 0x25, 0, 0, 0, 1, 0, 0, 0x25},
         {"down", 0x28, 0, 0, 0, 2, 0, 0, 0x28},
         {"home", 0x24, 0, 0, 0, 1, 0, 0, 0x24},

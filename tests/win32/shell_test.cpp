@@ -83,14 +83,15 @@ std::string MenuText(HMENU menu, UINT position)
     return text;
 }
 
-TEST_F(MainDialogTest, MenuHasTheThreePopupsAndTheirCommands)
+TEST_F(MainDialogTest, MenuHasTheFourPopupsAndTheirCommands)
 {
     HMENU menu = GetMenu(dialog);
     ASSERT_TRUE(menu != NULL);
-    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    ASSERT_EQ(GetMenuItemCount(menu), 4);
     EXPECT_EQ(MenuText(menu, 0), "ファイル(&F)");
     EXPECT_EQ(MenuText(menu, 1), "編集(&E)");
-    EXPECT_EQ(MenuText(menu, 2), "ヘルプ(&H)");
+    EXPECT_EQ(MenuText(menu, 2), "表示(&V)");
+    EXPECT_EQ(MenuText(menu, 3), "ヘルプ(&H)");
 
     HMENU file = GetSubMenu(menu, 0);
     ASSERT_EQ(GetMenuItemCount(file), 3);
@@ -118,7 +119,12 @@ TEST_F(MainDialogTest, MenuHasTheThreePopupsAndTheirCommands)
         EXPECT_TRUE(GetMenuState(edit, i, MF_BYPOSITION) & MF_GRAYED) << i;
     }
 
-    HMENU help = GetSubMenu(menu, 2);
+    HMENU view = GetSubMenu(menu, 2);
+    ASSERT_EQ(GetMenuItemCount(view), 1);
+    EXPECT_EQ(GetMenuItemID(view, 0), (UINT)IDM_INSPECTOR);
+    EXPECT_EQ(MenuText(view, 0), "ﾃﾞｰﾀ ｲﾝｽﾍﾟｸﾀ(&I)\tCtrl+I");
+
+    HMENU help = GetSubMenu(menu, 3);
     ASSERT_EQ(GetMenuItemCount(help), 1);
     EXPECT_EQ(GetMenuItemID(help, 0), (UINT)IDM_VERSION);
     EXPECT_EQ(MenuText(help, 0), "ﾊﾞｰｼﾞｮﾝ情報(&V)");

@@ -1,0 +1,68 @@
+#include "view/inspect_chars.h"
+
+static int IsShiftJisLead(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+static int IsShiftJisTrail(unsigned char b)
+{
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+uint32_t ShiftJisLength(const unsigned char *bytes, uint32_t available)
+{
+    if (available == 0) {
+        return 0;
+    }
+    unsigned char lead = bytes[0];
+    if (lead <= 0x7F || (lead >= 0xA1 && lead <= 0xDF)) {
+        return 1;
+    }
+    if (IsShiftJisLead(lead) && available >= 2 && IsShiftJisTrail(bytes[1])) {
+        return 2;
+    }
+    return 0;
+}
+
+uint32_t DecodeUtf8(const unsigned char *bytes, uint32_t available, uint32_t *codePoint)
+{
+    if (available == 0) {
+        return 0;
+    }
+    unsigned char lead = bytes[0];
+    uint32_t length = 0;
+    uint32_t value = 0;
+    uint32_t least = 0;  // the smallest code point of that length: shorter is overlong
+    if (lead < 0x80) {
+        *codePoint = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, value = lead & 0x1Fu, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, value = lead & 0x0Fu, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, value = lead & 0x07u, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (available < length) {
+        return 0;
+    }
+    for (uint32_t i = 1; i < length; i++) {
+        if ((bytes[i] & 0xC0) != 0x80) {
+            return 0;
+        }
+        value = value << 6 | (bytes[i] & 0x3Fu);
+    }
+    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return 0;
+    }
+    *codePoint = value;
+    return length;
+}
+
+int IsControlCode(uint32_t codePoint)
+{
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
+}

@@ -1,0 +1,24 @@
+// Which bytes form one character: code page 932 by its lead and trail byte
+// ranges, and UTF-8 by its encoding rules.
+#ifndef KORVEX_INSPECT_CHARS_H
+#define KORVEX_INSPECT_CHARS_H
+
+#include <stdint.h>
+
+// The bytes of the code page 932 character at bytes[0]: 1 (0x00-0x7F,
+// half-width katakana 0xA1-0xDF), 2 (a lead byte 0x81-0x9F or 0xE0-0xFC
+// and a trail byte 0x40-0x7E or 0x80-0xFC), or 0: no character, or a lead
+// byte whose trail would lie past the available bytes.
+uint32_t ShiftJisLength(const unsigned char *bytes, uint32_t available);
+
+// The UTF-8 character at bytes[0]: its length 1-4 with *codePoint set, or
+// 0 for none: a stray continuation or a lead byte that never starts one
+// (C0, C1, F5-FF), a missing continuation, an overlong form, a surrogate,
+// or bytes running past available.
+uint32_t DecodeUtf8(const unsigned char *bytes, uint32_t available, uint32_t *codePoint);
+
+// 1 for the control characters shown by their code alone: below 0x20,
+// 0x7F and 0x80-0x9F.
+int IsControlCode(uint32_t codePoint);
+
+#endif
