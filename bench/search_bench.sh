@@ -35,15 +35,19 @@ back_at=$((4096 + 3))
 
 # Random bytes hold the needle's first byte every 256 bytes or so, and the
 # whole needle nowhere but where it is written.
+# The range benchmark shares the file and writes it without the needles.
 if [ ! -f "$file" ] || [ "$(stat -c %s "$file")" -ne "$size" ]; then
     echo "search_bench: writing $file"
     head -c "$size" /dev/urandom >"$file"
-    printf '%s' "$needle" | dd of="$file" bs=1 seek="$needle_at" conv=notrunc status=none
 fi
-if ! head -c $((back_at + ${#back_needle})) "$file" | tail -c ${#back_needle} \
-        | grep -q -a -F "$back_needle"; then
-    printf '%s' "$back_needle" | dd of="$file" bs=1 seek="$back_at" conv=notrunc status=none
-fi
+# put_needle TEXT OFFSET: writes TEXT at OFFSET unless it stands there.
+put_needle() {
+    if ! head -c $(($2 + ${#1})) "$file" | tail -c ${#1} | grep -q -a -F "$1"; then
+        printf '%s' "$1" | dd of="$file" bs=1 seek="$2" conv=notrunc status=none
+    fi
+}
+put_needle "$needle" "$needle_at"
+put_needle "$back_needle" "$back_at"
 for n in "$needle" "$back_needle"; do
     count="$(grep -F -c -a "$n" "$file" || true)"
     if [ "$count" != 1 ]; then
