@@ -3,36 +3,10 @@
 #include "base/messages.h"
 #include "view/column_format.h"
 
-#include <string.h>
-
-static char *PutText(char *out, const char *text)
-{
-    size_t length = strlen(text);
-    memcpy(out, text, length);
-    return out + length;
-}
-
-static char *PutGrouped(char *out, uint64_t value)
-{
-    char digits[32];
-    int count = 0;
-    do {
-        if (count % 4 == 3) {
-            digits[count++] = ',';
-        }
-        digits[count++] = (char)('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (count > 0) {
-        *out++ = digits[--count];
-    }
-    return out;
-}
-
 static char *PutPercent(char *out, uint32_t percent)
 {
     out = PutText(out, HITS_CAPTION_OPEN);
-    out = PutGrouped(out, percent);
+    out = PutDecimal(out, percent, 1);
     *out++ = '%';
     return PutText(out, HITS_CAPTION_CLOSE);
 }
@@ -43,7 +17,7 @@ void HitListCaption(char *text, int state, uint64_t count, uint32_t percent)
     int full = count >= HIT_LIST_CAPACITY;
     if (state != HITS_RUNNING || full) {
         out = PutText(out, HITS_CAPTION_OPEN);
-        out = PutGrouped(out, state == HITS_RUNNING ? HIT_LIST_CAPACITY : count);
+        out = PutDecimal(out, state == HITS_RUNNING ? HIT_LIST_CAPACITY : count, 1);
         out = PutText(out, state == HITS_DONE ? HITS_COUNT_UNIT : HITS_AT_LEAST);
         out = PutText(out, HITS_CAPTION_CLOSE);
     }

@@ -5,8 +5,6 @@
 #include "base/messages.h"
 #include "view/column_format.h"
 
-#include <string.h>
-
 // Characters per line of the character column: sixteen and CR LF.
 enum {
     CARET_CHAR_LINE = DUMP_LINE_BYTES + 2
@@ -57,27 +55,6 @@ CaretBytes CaretBytesOf(int column, uint32_t selStart, uint32_t selEnd, uint32_t
     return bytes;
 }
 
-static char *PutText(char *out, const char *text)
-{
-    size_t length = strlen(text);
-    memcpy(out, text, length);
-    return out + length;
-}
-
-static char *PutDecimal(char *out, uint32_t value)
-{
-    char digits[10];
-    int count = 0;
-    do {
-        digits[count++] = (char)('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (count > 0) {
-        *out++ = digits[--count];
-    }
-    return out;
-}
-
 void CaretOffsetText(int column, uint32_t selStart, uint32_t selEnd, uint64_t topLine,
                      uint32_t pageBytes, char *text)
 {
@@ -86,7 +63,7 @@ void CaretOffsetText(int column, uint32_t selStart, uint32_t selEnd, uint64_t to
     out = PutOffset(out, topLine * DUMP_LINE_BYTES + bytes.first);
     if (bytes.count > 0) {
         out = PutText(out, CARET_SELECTION_LABEL);
-        out = PutDecimal(out, bytes.count);
+        out = PutDecimal(out, bytes.count, 0);
         out = PutText(out, CARET_SELECTION_UNIT);
     }
     *out = '\0';

@@ -14,6 +14,30 @@ static char *PutDoubleWord(char *out, uint32_t value)
     return out;
 }
 
+char *PutText(char *out, const char *text)
+{
+    size_t length = strlen(text);
+    memcpy(out, text, length);
+    return out + length;
+}
+
+char *PutDecimal(char *out, uint64_t value, int grouped)
+{
+    char digits[32];
+    int count = 0;
+    do {
+        if (grouped && count % 4 == 3) {
+            digits[count++] = ',';
+        }
+        digits[count++] = (char)('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (count > 0) {
+        *out++ = digits[--count];
+    }
+    return out;
+}
+
 char *PutOffset(char *out, uint64_t offset)
 {
     out = PutDoubleWord(out, (uint32_t)(offset >> 32));

@@ -9,6 +9,13 @@
 // end of what it wrote.
 char *PutOffset(char *out, uint64_t offset);
 
+// Writes text without its terminator; returns the end of what it wrote.
+char *PutText(char *out, const char *text);
+
+// Writes value in decimal, with a comma between groups of three digits
+// ("1,234") when grouped; no terminator. Returns the end of what it wrote.
+char *PutDecimal(char *out, uint64_t value, int grouped);
+
 // Writes the zero-ended texts of the count bytes of the page at topLine
 // (count at most 768; more is cut to 768):
 // - addressText: "HHHHHHHH LLLLLLLL " per line, the high and low double
