@@ -9,7 +9,7 @@
 #include "edit/key_filter.h"
 #include "file/mapped_file.h"
 #include "res/resource.h"
-#include "view/inspector_dialog.h"
+#include "view/values_window.h"
 
 #include <stdio.h>
 #include <stdlib.h>

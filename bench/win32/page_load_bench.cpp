@@ -7,7 +7,7 @@
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
 #include "view/caret_status.h"
-#include "view/inspector_dialog.h"
+#include "view/values_window.h"
 #include "view/load_page.h"
 
 #include <psapi.h>

@@ -17,8 +17,8 @@
 #include "view/copy_paste.h"
 #include "view/goto_dialog.h"
 #include "view/range_dialog.h"
-#include "view/inspector_dialog.h"
 #include "view/scroll_handlers.h"
+#include "view/values_window.h"
 
 #include <shellapi.h>
 #include <string.h>

@@ -6,7 +6,7 @@
 #include "base/viewer_state.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
-#include "view/inspector_dialog.h"
+#include "view/values_window.h"
 
 #include <string.h>
 

@@ -2,9 +2,9 @@
 
 #include "base/viewer_state.h"
 #include "edit/overwrite_edit.h"
+#include "res/resource.h"
 #include "view/caret_status.h"
 #include "view/column_key_handlers.h"
-#include "res/resource.h"
 #include "view/scroll_handlers.h"
 
 // The edit control's own clipboard in either column: its copy and paste (the

@@ -10,7 +10,7 @@ list(APPEND KORVEX_CORE_SOURCES
 )
 list(APPEND KORVEX_CORE_SOURCES
     src/view/civil_time.cpp
-    src/view/inspect_chars.cpp
-    src/view/inspect_rows.cpp
-    src/view/inspect_values.cpp
+    src/view/char_codes.cpp
+    src/view/value_rows.cpp
+    src/view/value_parse.cpp
 )

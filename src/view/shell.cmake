@@ -14,5 +14,5 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/view/range_dialog.cpp
     src/view/range_save.cpp
     src/view/caret_bytes.cpp
-    src/view/inspector_dialog.cpp
+    src/view/values_window.cpp
 )

@@ -1,6 +1,6 @@
 // A value typed into a data inspector row, turned into the bytes it writes.
-#ifndef KORVEX_INSPECT_VALUES_H
-#define KORVEX_INSPECT_VALUES_H
+#ifndef KORVEX_VALUE_PARSE_H
+#define KORVEX_VALUE_PARSE_H
 
 #include <stdint.h>
 

@@ -1,6 +1,6 @@
-#include "view/inspect_values.h"
+#include "view/value_parse.h"
 
-#include "view/inspect_rows.h"
+#include "view/value_rows.h"
 
 #include <math.h>
 #include <stdlib.h>

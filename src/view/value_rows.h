@@ -1,7 +1,7 @@
 // The data inspector's rows: the values that the bytes from the caret's
 // byte on read as, one text a row, in either byte order.
-#ifndef KORVEX_INSPECT_ROWS_H
-#define KORVEX_INSPECT_ROWS_H
+#ifndef KORVEX_VALUE_ROWS_H
+#define KORVEX_VALUE_ROWS_H
 
 #include <stdint.h>
 

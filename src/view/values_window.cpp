@@ -1,4 +1,4 @@
-#include "view/inspector_dialog.h"
+#include "view/values_window.h"
 
 #include "base/byte_cell.h"
 #include "base/dump_page.h"
@@ -9,9 +9,9 @@
 #include "view/caret_bytes.h"
 #include "view/caret_offset.h"
 #include "view/caret_status.h"
-#include "view/inspect_rows.h"
-#include "view/inspect_values.h"
 #include "view/overwrite_bytes.h"
+#include "view/value_parse.h"
+#include "view/value_rows.h"
 
 #include <string.h>
 

@@ -1,7 +1,7 @@
-#include "view/inspect_rows.h"
+#include "view/value_rows.h"
 
+#include "view/char_codes.h"
 #include "view/civil_time.h"
-#include "view/inspect_chars.h"
 
 #include <inttypes.h>
 #include <math.h>

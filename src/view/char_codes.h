@@ -1,7 +1,7 @@
 // Which bytes form one character: code page 932 by its lead and trail byte
 // ranges, and UTF-8 by its encoding rules.
-#ifndef KORVEX_INSPECT_CHARS_H
-#define KORVEX_INSPECT_CHARS_H
+#ifndef KORVEX_CHAR_CODES_H
+#define KORVEX_CHAR_CODES_H
 
 #include <stdint.h>
 

@@ -1,5 +1,5 @@
-#include "view/inspect_rows.h"
-#include "view/inspect_values.h"
+#include "view/value_rows.h"
+#include "view/value_parse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "view/inspect_chars.h"
+#include "view/char_codes.h"
 
 static int IsShiftJisLead(unsigned char b)
 {
