@@ -5,7 +5,8 @@
 #include "base/viewer_state.h"
 #include "edit/hex_pair.h"
 
-// One ReadFile at offset; the file pointer, which nothing else uses, moves.
+// One ReadFile at offset. It moves the file pointer, which the range save
+// sets again before each tick's reads.
 static uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes)
 {
     OVERLAPPED position;

@@ -69,17 +69,14 @@ void AbandonRangeSave(void)
     }
 }
 
-// One chunk from the open file into the target; 0 when either fails.
+// One chunk from the open file's pointer into the target; 0 when either fails.
 static int CopyChunk(void)
 {
     uint64_t rest = save.end - save.next;
     DWORD chunk = rest < SAVE_CHUNK_BYTES ? (DWORD)rest : (DWORD)SAVE_CHUNK_BYTES;
-    OVERLAPPED at = {};
-    at.Offset = (DWORD)save.next;
-    at.OffsetHigh = (DWORD)(save.next >> 32);
     DWORD got = 0;
     DWORD put = 0;
-    if (!ReadFile(viewer.fileHandle, save.buffer, chunk, &got, &at) || got != chunk) {
+    if (!ReadFile(viewer.fileHandle, save.buffer, chunk, &got, NULL) || got != chunk) {
         return 0;
     }
     if (!WriteFile(save.target, save.buffer, chunk, &put, NULL) || put != chunk) {
@@ -109,6 +106,18 @@ static void SaveTick(void)
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&began);
     LONGLONG budget = frequency.QuadPart * SAVE_TICK_BUDGET_MS / 1000;
+    // A new caption can take the window system ten milliseconds, so it is
+    // shown first and spent from the budget: the last tick's progress.
+    ShowSaveProgress();
+    // Set once a tick and read on from there: under Wine a ReadFile given an
+    // offset of its own waits on a round trip to the server, which a busy
+    // host holds for tens of milliseconds now and then.
+    LARGE_INTEGER at;
+    at.QuadPart = (LONGLONG)save.next;
+    if (!SetFilePointerEx(viewer.fileHandle, at, NULL, FILE_BEGIN)) {
+        FinishSave(0);
+        return;
+    }
     while (save.next < save.end) {
         if (!CopyChunk()) {
             FinishSave(0);
@@ -121,9 +130,7 @@ static void SaveTick(void)
     }
     if (save.next == save.end) {
         FinishSave(1);
-        return;
     }
-    ShowSaveProgress();
 }
 
 static INT_PTR CALLBACK RangeSaveProc(HWND window, UINT message, WPARAM wParam, LPARAM)
@@ -169,6 +176,18 @@ static int IsOpenFile(const char *path)
     return same;
 }
 
+// Sets the target's end at size and its file pointer back at its start.
+static int SizeTarget(uint64_t size)
+{
+    LARGE_INTEGER at;
+    at.QuadPart = (LONGLONG)size;
+    if (!SetFilePointerEx(save.target, at, NULL, FILE_BEGIN) || !SetEndOfFile(save.target)) {
+        return 0;
+    }
+    at.QuadPart = 0;
+    return SetFilePointerEx(save.target, at, NULL, FILE_BEGIN);
+}
+
 void StartRangeSave(HWND dialog, uint64_t start, uint64_t size)
 {
     if (save.window != NULL) {
@@ -183,9 +202,12 @@ void StartRangeSave(HWND dialog, uint64_t start, uint64_t size)
         return;
     }
     save.buffer = (unsigned char *)malloc(SAVE_CHUNK_BYTES);
-    save.target = CreateFileA(save.path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+    // Opened as it is and given the range's size, never truncated to nothing:
+    // some file systems write a file truncated to nothing back whole when it
+    // is closed, which held the last tick of a 4 GB save for half a second.
+    save.target = CreateFileA(save.path, GENERIC_WRITE, 0, NULL, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
-    if (save.buffer == NULL || save.target == INVALID_HANDLE_VALUE) {
+    if (save.buffer == NULL || save.target == INVALID_HANDLE_VALUE || !SizeTarget(size)) {
         if (save.target != INVALID_HANDLE_VALUE) {
             CloseHandle(save.target);
             DeleteFileA(save.path);

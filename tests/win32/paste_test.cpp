@@ -317,12 +317,14 @@ TEST_F(RangeTest, CopiesAndRefusalsOfARange)
     EXPECT_EQ(CapturedText(4), "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰできるのは 16MB までです。");
 }
 
-// A range straddling windows saves as the file's bytes; the open file as the
-// target is refused; 中止 leaves no target behind.
+// A range straddling windows saves as the file's bytes, over a longer file of
+// that name too; the open file as the target is refused; 中止 leaves no
+// target behind.
 TEST_F(RangeTest, SaveWritesTheRangeOrNothing)
 {
     OpenPatterned("source.bin", kFewWindows);
     saveTarget = Path("saved.bin");
+    ASSERT_TRUE(WritePatternFile(saveTarget, 0x30000));
     RunRange("FF00", "20105", IDC_RANGE_SAVE);
     ASSERT_TRUE(PumpLoopUntil(SaveEnded, 20000));
     std::vector<unsigned char> range(model.begin() + 0xFF00, model.begin() + 0xFF00 + 0x20105);
