@@ -7,6 +7,7 @@
 #include "base/byte_cell.h"
 #include "base/center_window.h"
 #include "base/paint_nothing.h"
+#include "base/program_icon.h"
 #include "base/viewer_state.h"
 #include "edit/key_filter.h"
 #include "edit/overwrite_edit.h"
@@ -25,8 +26,7 @@
 
 static void InitMainDialog(HWND dialog)
 {
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL,
-                 (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
+    ShowProgramIcon(dialog);
 
     viewer.mainDialog = dialog;
     DragAcceptFiles(dialog, TRUE);

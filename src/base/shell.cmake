@@ -6,4 +6,5 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/base/center_window.cpp
     src/base/paint_nothing.cpp
     src/base/clipboard_text.cpp
+    src/base/program_icon.cpp
 )

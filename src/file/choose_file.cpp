@@ -7,35 +7,34 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-int ChooseFile(HWND owner, char *path)
+// The fields the open and save dialogs share: any file, into path.
+static void PrepareFileRequest(OPENFILENAMEA *request, HWND owner, char *path, DWORD flags)
 {
     path[0] = '\0';
-    OPENFILENAMEA request;
-    ZeroMemory(&request, sizeof request);
+    ZeroMemory(request, sizeof *request);
     // The structure's size without the fields added after Windows 98, which
     // the header gives for either architecture.
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    request.hwndOwner = owner;
-    request.lpstrFilter = "All Files (*.*)\0*.*\0";
-    request.lpstrFile = path;
-    request.nMaxFile = PATH_CAPACITY;
+    request->lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request->hwndOwner = owner;
+    request->lpstrFilter = "All Files (*.*)\0*.*\0";
+    request->lpstrFile = path;
+    request->nMaxFile = PATH_CAPACITY;
+    request->Flags = OFN_EXPLORER | OFN_HIDEREADONLY | flags;
+}
+
+int ChooseFile(HWND owner, char *path)
+{
+    OPENFILENAMEA request;
+    PrepareFileRequest(&request, owner, path, 0);
     request.lpstrDefExt = "*";
-    request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
     return GetOpenFileNameA(&request) ? 1 : 0;
 }
 
 int ChooseSaveFile(HWND owner, char *path)
 {
-    path[0] = '\0';
     OPENFILENAMEA request;
-    ZeroMemory(&request, sizeof request);
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    request.hwndOwner = owner;
-    request.lpstrFilter = "All Files (*.*)\0*.*\0";
-    request.lpstrFile = path;
-    request.nMaxFile = PATH_CAPACITY;
-    request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST
-                    | OFN_NOCHANGEDIR;
+    PrepareFileRequest(&request, owner, path,
+                       OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR);
     return GetSaveFileNameA(&request) ? 1 : 0;
 }
 

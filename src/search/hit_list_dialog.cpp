@@ -4,6 +4,7 @@
 #include "base/dump_page.h"
 #include "base/messages.h"
 #include "base/paint_nothing.h"
+#include "base/program_icon.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
@@ -203,8 +204,7 @@ INT_PTR CALLBACK HitListDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     (void)lParam;
     switch (message) {
     case WM_INITDIALOG:
-        SendMessageA(dialog, WM_SETICON, ICON_SMALL,
-                     (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
+        ShowProgramIcon(dialog);
         return TRUE;
     case WM_ACTIVATE:
         // Keys in the list are never the dump columns' keys.

@@ -2,6 +2,7 @@
 
 #include "base/center_window.h"
 #include "base/paint_nothing.h"
+#include "base/program_icon.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
 #include "search/hit_list_dialog.h"
@@ -28,8 +29,7 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     (void)lParam;
     switch (message) {
     case WM_INITDIALOG:
-        SendMessageA(dialog, WM_SETICON, ICON_SMALL,
-                     (LPARAM)LoadIconA(viewer.instance, MAKEINTRESOURCEA(IDI_KORVEX)));
+        ShowProgramIcon(dialog);
         viewer.editFocus = 0;
         CenterOnDesktop(dialog);
         InitSearchDialog(dialog);
