@@ -11,6 +11,7 @@
 #include "edit/paste_parse.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
+#include "view/caret_place.h"
 #include "view/caret_status.h"
 #include "view/copy_format.h"
 #include "view/overwrite_bytes.h"
@@ -18,14 +19,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-static HWND CaretColumnEdit(void)
-{
-    return viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
-}
-
 void CopySelection(HWND dialog)
 {
-    if (viewer.fileHandle == INVALID_HANDLE_VALUE || !viewer.pageRendered) {
+    if (!PageShown()) {
         return;
     }
     EditSelection selection = ReadEditSelection(CaretColumnEdit());

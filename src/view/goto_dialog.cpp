@@ -7,6 +7,7 @@
 #include "base/viewer_state.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
+#include "view/caret_place.h"
 #include "view/caret_status.h"
 #include "view/load_page.h"
 #include "view/offset_text.h"

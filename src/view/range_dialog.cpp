@@ -12,7 +12,7 @@
 #include "file/view_guard.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
-#include "view/caret_status.h"
+#include "view/caret_place.h"
 #include "view/copy_format.h"
 #include "view/copy_paste.h"
 #include "view/offset_text.h"
@@ -156,8 +156,7 @@ void HandleRange(HWND dialog)
     }
     RangeRequest request = {CaretFileOffset(), 0x10, IDC_RANGE_HEX};
     if (viewer.pageRendered) {
-        HWND column = viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
-        EditSelection selection = ReadEditSelection(column);
+        EditSelection selection = ReadEditSelection(CaretColumnEdit());
         CaretBytes touched = CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
                                           viewer.pageBytes);
         if (touched.count > 0) {

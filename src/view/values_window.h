@@ -12,9 +12,4 @@
 // IDM_INSPECTOR is checked exactly while it is open.
 void ToggleInspector(HWND mainDialog);
 
-// Brings the rows up to date with the caret, the page, the byte order and
-// 読み取り専用; every row is empty while no page is shown. Costs one test
-// while the inspector is closed; sets a row's text only when it changes.
-void ShowInspectorRows(void);
-
 #endif

@@ -3,8 +3,8 @@
 // file's end gives "-"; a value written lands on disk, across a window
 // boundary, in either byte order; read-only and bad values write nothing.
 #include "edit_fixture.h"
+#include "view/caret_place.h"
 
-#include "view/caret_status.h"
 
 #include <stdint.h>
 

@@ -1,0 +1,28 @@
+#include "view/caret_place.h"
+
+#include "base/byte_cell.h"
+#include "base/dump_page.h"
+#include "base/edit_selection.h"
+#include "base/viewer_state.h"
+#include "view/caret_offset.h"
+
+int PageShown(void)
+{
+    return viewer.fileHandle != INVALID_HANDLE_VALUE && viewer.pageRendered;
+}
+
+HWND CaretColumnEdit(void)
+{
+    return viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
+}
+
+uint64_t CaretFileOffset(void)
+{
+    uint64_t offset = viewer.topLine * DUMP_LINE_BYTES;
+    if (PageShown()) {
+        EditSelection selection = ReadEditSelection(CaretColumnEdit());
+        offset += CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
+                               viewer.pageBytes).first;
+    }
+    return offset;
+}
