@@ -17,7 +17,7 @@
 #include "view/column_subclass.h"
 #include "view/copy_paste.h"
 #include "view/goto_dialog.h"
-#include "view/inspector_rows.h"
+#include "view/values_shown.h"
 #include "view/range_dialog.h"
 #include "view/scroll_handlers.h"
 #include "view/values_window.h"

@@ -5,7 +5,7 @@
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/inspector_rows.h"
+#include "view/values_shown.h"
 
 #include <string.h>
 

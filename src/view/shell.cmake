@@ -9,7 +9,7 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/view/column_key_handlers.cpp
     src/view/caret_status.cpp
     src/view/caret_place.cpp
-    src/view/inspector_rows.cpp
+    src/view/values_shown.cpp
     src/view/goto_dialog.cpp
     src/view/overwrite_bytes.cpp
     src/view/copy_paste.cpp

@@ -10,7 +10,7 @@
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
 #include "view/caret_status.h"
-#include "view/inspector_rows.h"
+#include "view/values_shown.h"
 #include "view/overwrite_bytes.h"
 #include "view/value_parse.h"
 #include "view/value_rows.h"

@@ -1,7 +1,7 @@
 // The data inspector's rows: what the bytes at the caret read as, kept up
 // to date with the caret, the page, the byte order and 読み取り専用.
-#ifndef KORVEX_INSPECTOR_ROWS_H
-#define KORVEX_INSPECTOR_ROWS_H
+#ifndef KORVEX_VALUES_SHOWN_H
+#define KORVEX_VALUES_SHOWN_H
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "view/inspector_rows.h"
+#include "view/values_shown.h"
 
 #include "base/viewer_state.h"
 #include "res/resource.h"
