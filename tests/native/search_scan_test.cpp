@@ -95,6 +95,26 @@ int Search(const Bytes &file, uint32_t windowSize, uint64_t line, uint32_t colum
     return result;
 }
 
+// A file of up to maxSize bytes from a small alphabet, so that matches
+// overlap, and a pattern of up to 127 bytes copied from it at the offset
+// returned (running past its end), now and then with one byte changed.
+uint64_t RandomCase(std::mt19937 &random, uint32_t maxSize, Bytes *file, Bytes *pattern)
+{
+    uint32_t alphabet = 2 + random() % 3;
+    uint64_t size = 1 + random() % maxSize;
+    file->resize(size);
+    for (unsigned char &b : *file)
+        b = (unsigned char)('a' + random() % alphabet);
+    uint32_t length = 1 + random() % (random() % 4 == 0 ? 127 : 12);
+    pattern->resize(length);
+    uint64_t from = random() % size;
+    for (uint32_t i = 0; i < length; i++)
+        (*pattern)[i] = from + i < size ? (*file)[from + i] : (unsigned char)('a' + random() % alphabet);
+    if (random() % 3 == 0)
+        (*pattern)[random() % length] = (unsigned char)('a' + random() % alphabet);
+    return from;
+}
+
 // Both candidate filters, views of one to five windows, so that every carry
 // and boundary between windows and between views comes up.
 TEST(SearchScan, AgreesWithPlainComparisonOnRandomFiles)
@@ -106,19 +126,10 @@ TEST(SearchScan, AgreesWithPlainComparisonOnRandomFiles)
         int vectorised = round % 2;
         ASSERT_TRUE(UseVectorisedScan(vectorised));
         uint32_t viewWindows = 1 + random() % 5;
-        uint32_t alphabet = 2 + random() % 3;
-        uint64_t size = 1 + random() % (round % 4 == 0 ? 5000 : 700);
-        Bytes file(size);
-        for (unsigned char &b : file)
-            b = (unsigned char)('a' + random() % alphabet);
-
-        uint32_t length = 1 + random() % (random() % 4 == 0 ? 127 : 12);
-        Bytes pattern(length);
-        uint64_t from = random() % size;
-        for (uint32_t i = 0; i < length; i++)
-            pattern[i] = from + i < size ? file[from + i] : (unsigned char)('a' + random() % alphabet);
-        if (random() % 3 == 0)
-            pattern[random() % length] = (unsigned char)('a' + random() % alphabet);
+        Bytes file, pattern;
+        RandomCase(random, round % 4 == 0 ? 5000 : 700, &file, &pattern);
+        uint64_t size = file.size();
+        uint32_t length = (uint32_t)pattern.size();
 
         uint32_t windowSize = random() % 5 == 0 ? (uint32_t)size : windowSizes[random() % 8];
         uint64_t start = random() % (size + 1);
@@ -405,18 +416,10 @@ TEST(SearchScan, BackwardAgreesWithPlainComparison)
     int hits = 0, misses = 0;
     for (int round = 0; round < 8000; round++) {
         ASSERT_TRUE(UseVectorisedScan(round % 2));
-        uint32_t alphabet = 2 + random() % 3;
-        uint64_t size = 1 + random() % (round % 4 == 0 ? 3000 : 300);
-        Bytes file(size);
-        for (unsigned char &b : file)
-            b = (unsigned char)('a' + random() % alphabet);
-        uint32_t length = 1 + random() % (random() % 4 == 0 ? 127 : 12);
-        Bytes pattern(length);
-        uint64_t from = random() % size;
-        for (uint32_t i = 0; i < length; i++)
-            pattern[i] = from + i < size ? file[from + i] : (unsigned char)('a' + random() % alphabet);
-        if (random() % 3 == 0)
-            pattern[random() % length] = (unsigned char)('a' + random() % alphabet);
+        Bytes file, pattern;
+        uint64_t from = RandomCase(random, round % 4 == 0 ? 3000 : 300, &file, &pattern);
+        uint64_t size = file.size();
+        uint32_t length = (uint32_t)pattern.size();
         uint32_t bufferBytes = bufferSizes[random() % 9];
         uint64_t start = random() % 3 == 0 ? from + 1 + random() % length : random() % (size + 1);
         if (start > size)

@@ -14,34 +14,6 @@ const size_t kFewWindows = 200 * 1024 + 5;
 
 }  // namespace
 
-// Typed digits are stored first, the bytes cross a window boundary exactly,
-// and the page is shown afresh from the file with the caret where it was.
-TEST_F(EditTest, OverwriteStoresTypedDigitsThenBytesAcrossAWindow)
-{
-    OpenPatterned("overwrite.bin", kFewWindows);
-    ASSERT_EQ(viewer.windowSize, kWindow);
-    SetReadOnlyBox(0);
-    LoadPage(dialog, 4090);
-    TypeStoredByte(1, 0x5A);
-    SelectHex(30, 30);
-    std::vector<unsigned char> bytes(300);
-    for (size_t i = 0; i < bytes.size(); i++)
-        bytes[i] = (unsigned char)(0xC3 ^ i);
-    const uint64_t offset = kWindow - 100;
-    ASSERT_EQ(OverwriteFileBytes(dialog, offset, bytes.data(), (uint32_t)bytes.size()), 1);
-    std::copy(bytes.begin(), bytes.end(), model.begin() + offset);
-
-    EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "");
-    EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(ModelPage()));
-    EXPECT_EQ(ItemText(dialog, IDC_TEXT), ExpectedChars(ModelPage()));
-    EXPECT_EQ(ReadHexSelection(), (HexSelection{30, 30}));
-    // The old text is never stored again over the new bytes.
-    LoadPage(dialog, 0);
-    CloseFile(dialog);
-    EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
-    EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
-}
-
 namespace {
 
 const char NOT_HEX[] = "16進数として貼り付けできません。";

@@ -5,7 +5,6 @@
 #include "edit_fixture.h"
 #include "view/caret_place.h"
 
-
 #include <stdint.h>
 
 #include <string>
@@ -93,15 +92,7 @@ TEST_F(InspectorTest, RowsFollowTheCaretAPageMoveAndATypedDigit)
     model = PatternBytes(0, 2000);
     Put(16, {0x78, 0x56, 0x34, 0x12});
     OpenBytes("follow.bin", model);
-    // Ctrl+I in the hex column opens it; the key leaves the column alone.
-    KeyDown(VK_CONTROL);
-    PressKey('I');
-    KeyUp(VK_CONTROL);
-    Pump();
-    inspector = viewer.inspectorDialog;
-    ASSERT_TRUE(inspector != NULL);
-    EXPECT_EQ(GetFocus(), viewer.hexEdit);
-    EXPECT_EQ(ItemText(dialog, IDC_HEX), viewer.hexSnapshot);
+    OpenInspector();
     CaretTo(16);
     EXPECT_EQ(Row(IDC_INSPECT_UINT32), "305419896");
     EXPECT_EQ(Row(IDC_INSPECT_BINARY), "01111000");
