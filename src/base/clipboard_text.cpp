@@ -10,6 +10,10 @@ HGLOBAL NewClipboardText(size_t length, char **text)
         return NULL;
     }
     *text = (char *)GlobalLock(memory);
+    if (*text == NULL) {
+        GlobalFree(memory);
+        return NULL;
+    }
     return memory;
 }
 

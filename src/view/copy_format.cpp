@@ -88,11 +88,7 @@ size_t FormatCArray(const unsigned char *bytes, uint32_t count, char *text)
             item[n++] = ',';
         if (!lineEnd)
             item[n++] = ' ';
-        if (text != NULL) {
-            for (size_t k = 0; k < n; k++)
-                text[length + k] = item[k];
-        }
-        length += n;
+        length = Append(text, length, item, n);
         if (lineEnd)
             length = Append(text, length, "\r\n", 2);
     }
