@@ -1,6 +1,7 @@
 #include "app/file_life.h"
 
 #include "base/viewer_state.h"
+#include "bytes/range_save.h"
 #include "edit/write_back.h"
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
@@ -9,7 +10,6 @@
 #include "search/incremental_search.h"
 #include "view/caret_status.h"
 #include "view/load_page.h"
-#include "view/range_save.h"
 
 // The menu commands that act on the open file: there exactly while one is
 // open, whichever way it was opened or closed.

@@ -9,18 +9,18 @@
 #include "base/paint_nothing.h"
 #include "base/program_icon.h"
 #include "base/viewer_state.h"
+#include "bytes/copy_paste.h"
+#include "bytes/range_dialog.h"
 #include "edit/key_filter.h"
 #include "edit/overwrite_edit.h"
+#include "inspector/inspector_rows.h"
+#include "inspector/inspector_window.h"
 #include "res/resource.h"
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
 #include "view/column_subclass.h"
-#include "view/copy_paste.h"
 #include "view/goto_dialog.h"
-#include "view/values_shown.h"
-#include "view/range_dialog.h"
 #include "view/scroll_handlers.h"
-#include "view/values_window.h"
 
 #include <shellapi.h>
 #include <string.h>

@@ -3,9 +3,9 @@
 #include "edit_fixture.h"
 
 #include "base/byte_cell.h"
+#include "bytes/range_save.h"
 #include "file/choose_file.h"
 #include "view/overwrite_bytes.h"
-#include "view/range_save.h"
 
 namespace {
 

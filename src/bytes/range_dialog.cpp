@@ -1,4 +1,4 @@
-#include "view/range_dialog.h"
+#include "bytes/range_dialog.h"
 
 #include "base/byte_cell.h"
 #include "base/center_window.h"
@@ -7,17 +7,17 @@
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "bytes/copy_format.h"
+#include "bytes/copy_paste.h"
+#include "bytes/range_save.h"
 #include "file/mapped_file.h"
 #include "file/page_copy.h"
 #include "file/view_guard.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/copy_format.h"
-#include "view/copy_paste.h"
 #include "view/offset_text.h"
 #include "view/overwrite_bytes.h"
-#include "view/range_save.h"
 
 #include <stdlib.h>
 

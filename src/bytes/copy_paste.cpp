@@ -1,4 +1,4 @@
-#include "view/copy_paste.h"
+#include "bytes/copy_paste.h"
 
 #include "base/byte_cell.h"
 #include "base/clipboard_text.h"
@@ -7,13 +7,13 @@
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "bytes/copy_format.h"
 #include "edit/page_parse.h"
 #include "edit/paste_parse.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
 #include "view/caret_status.h"
-#include "view/copy_format.h"
 #include "view/overwrite_bytes.h"
 
 #include <stdlib.h>

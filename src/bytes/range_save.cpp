@@ -1,4 +1,4 @@
-#include "view/range_save.h"
+#include "bytes/range_save.h"
 
 #include "base/center_window.h"
 #include "base/messages.h"

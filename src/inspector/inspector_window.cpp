@@ -1,4 +1,4 @@
-#include "view/values_window.h"
+#include "inspector/inspector_window.h"
 
 #include "base/byte_cell.h"
 #include "base/dump_page.h"
@@ -6,14 +6,14 @@
 #include "base/program_icon.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "decode/inspector_parse.h"
+#include "decode/inspector_text.h"
+#include "inspector/inspector_rows.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
 #include "view/caret_status.h"
-#include "view/values_shown.h"
 #include "view/overwrite_bytes.h"
-#include "view/value_parse.h"
-#include "view/value_rows.h"
 
 // Shows the written bytes selected in the column the caret is in, as far as
 // they lie on the page.
@@ -39,21 +39,21 @@ static void SelectWritten(uint64_t offset, uint32_t count)
 static void WriteFocusedRow(HWND dialog)
 {
     HWND focus = GetFocus();
-    int row = GetDlgCtrlID(focus) - IDC_INSPECT_BINARY;
-    if (GetParent(focus) != dialog || row < 0 || row >= INSPECT_ROW_COUNT
+    int row = GetDlgCtrlID(focus) - IDC_INSPECTOR_BINARY;
+    if (GetParent(focus) != dialog || row < 0 || row >= INSPECTOR_ROW_COUNT
         || !IsWritableRow(row) || InspectorReadOnly()) {
         return;
     }
     // A text longer than the buffer is refused whole, never read cut short
     // into another number.
-    char typed[INSPECT_TEXT_SIZE * 2] = "";
+    char typed[INSPECTOR_TEXT_SIZE * 2] = "";
     if (GetWindowTextLengthA(focus) < (int)sizeof typed) {
         GetWindowTextA(focus, typed, sizeof typed);
     }
-    unsigned char bytes[INSPECT_MAX_BYTES];
-    uint32_t width = InspectRowWidth(row);
+    unsigned char bytes[INSPECTOR_MAX_BYTES];
+    uint32_t width = InspectorRowWidth(row);
     uint64_t offset = CaretFileOffset();
-    if (!PageShown() || !ParseInspectValue(row, typed, InspectorBigEndian(), bytes)
+    if (!PageShown() || !ParseInspectorValue(row, typed, InspectorBigEndian(), bytes)
         || offset >= viewer.fileSize || viewer.fileSize - offset < width) {
         ShowMessage(dialog, MSG_BAD_VALUE);
         SendMessageA(focus, EM_SETSEL, 0, -1);
@@ -71,6 +71,8 @@ static void InitInspector(HWND dialog)
 {
     viewer.inspectorDialog = dialog;
     AttachInspectorRows(dialog);
+    // From here on every caret, page and file change shows in the rows.
+    caretFollower = ShowInspectorRows;
     ShowProgramIcon(dialog);
 }
 
@@ -97,12 +99,13 @@ static INT_PTR CALLBACK InspectorDialogProc(HWND dialog, UINT message, WPARAM wP
         case IDCANCEL:
             DestroyWindow(dialog);
             return TRUE;
-        case IDC_INSPECT_BIG_ENDIAN:
+        case IDC_INSPECTOR_BIG_ENDIAN:
             ShowInspectorRows();
             return TRUE;
         }
         return FALSE;
     case WM_DESTROY:
+        caretFollower = NULL;
         viewer.inspectorDialog = NULL;
         if (viewer.mainDialog != NULL && IsWindow(viewer.mainDialog)) {
             CheckMenuItem(GetMenu(viewer.mainDialog), IDM_INSPECTOR, MF_BYCOMMAND | MF_UNCHECKED);
