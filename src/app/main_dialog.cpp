@@ -47,7 +47,6 @@ static void InitMainDialog(HWND dialog)
 
     // Every run starts read-only.
     SendDlgItemMessageA(dialog, IDC_READONLY, BM_SETCHECK, BST_CHECKED, 0);
-    EnableWindow(GetDlgItem(dialog, IDC_GO), FALSE);
 
     SubclassColumn(GetDlgItem(dialog, IDC_HEX));
     SubclassColumn(GetDlgItem(dialog, IDC_TEXT));
@@ -63,7 +62,7 @@ static void InitMainDialog(HWND dialog)
     SetWindowLongA(hexRuler, GWL_STYLE, GetWindowLongA(hexRuler, GWL_STYLE) | WS_CLIPSIBLINGS);
     CenterOnDesktop(dialog);
     InstallKeyFilter(dialog);
-    SendMessageA(viewer.hexEdit, EM_SETREADONLY, TRUE, 0);
+    ShowFileOpen(dialog, 0);
 }
 
 void RunExitSequence(HWND dialog)

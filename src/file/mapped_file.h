@@ -10,10 +10,9 @@
 #include <stdint.h>
 
 // Opens path for reading and writing without sharing, maps it, and sets the
-// file's size, lines and window size, shown in IDC_FILESIZE; no file may be
-// open. 1 on success; every refusal is reported, owned by dialog, and
-// leaves no file open: 0.
-int OpenMappedFile(HWND dialog, const char *path);
+// file's size, lines and window size; no file may be open. 1 on success;
+// every refusal is reported, owned by owner, and leaves no file open: 0.
+int OpenMappedFile(HWND owner, const char *path);
 
 // Releases the view, the mapping and the file; what stays shown belongs to
 // no file from then on. Changes nothing when no file is open.
