@@ -40,7 +40,7 @@ static void InitMainDialog(HWND dialog)
     viewer.topLine = 0;
     viewer.lineCount = 1;
     viewer.tailBytes = 0;
-    viewer.editFocus = 0;
+    viewer.editFocus = COLUMN_NONE;
     viewer.caretColumn = COLUMN_HEX;
     viewer.scaledScroll = 0;
     viewer.pageRendered = 0;
@@ -83,9 +83,9 @@ static void NoteEditFocus(int control)
     } else if (control == IDC_TEXT) {
         viewer.editFocus = COLUMN_CHAR;
     } else {
-        viewer.editFocus = 0;
+        viewer.editFocus = COLUMN_NONE;
     }
-    if (viewer.editFocus != 0) {
+    if (viewer.editFocus != COLUMN_NONE) {
         viewer.caretColumn = viewer.editFocus;
     }
     if (control == IDC_ADDRESS) {

@@ -115,3 +115,16 @@ int MapWindowForPage(void *context, uint64_t line, WindowSpan *span, unsigned ch
     *base = viewer.viewBase;
     return 1;
 }
+
+uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes)
+{
+    OVERLAPPED position;
+    ZeroMemory(&position, sizeof position);
+    position.Offset = (DWORD)offset;
+    position.OffsetHigh = (DWORD)(offset >> 32);
+    DWORD read = 0;
+    if (!ReadFile(viewer.fileHandle, bytes, count, &read, &position)) {
+        return 0;
+    }
+    return read;
+}

@@ -29,6 +29,12 @@ int MapWindow(HWND owner, uint64_t line, WindowSpan *span);
 // context is the owner window.
 int MapWindowForPage(void *context, uint64_t line, WindowSpan *span, unsigned char **base);
 
+// Reads count bytes of the open file from offset on with one positioned
+// read of its handle, which sees at once what the mapped windows stored. The
+// bytes read: fewer at the file's end, 0 where the read fails. Nothing is
+// reported. It may move the handle's file pointer, which nothing reads from.
+uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes);
+
 // The one call that asks the file's size; tests replace it to make it fail.
 typedef DWORD(WINAPI *FileSizeFunction)(HANDLE, LPDWORD);
 extern FileSizeFunction queryFileSize;

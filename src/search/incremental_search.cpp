@@ -12,8 +12,8 @@
 #include "search/search_progress.h"
 #include "search/search_scan.h"
 #include "view/caret_offset.h"
-#include "view/caret_status.h"
 #include "view/load_page.h"
+#include "view/select_bytes.h"
 
 #include <string.h>
 
@@ -89,10 +89,7 @@ int StartSearch(HWND dialog)
 static void ShowHit(uint64_t hit)
 {
     LoadPage(viewer.mainDialog, hit / DUMP_LINE_BYTES);
-    uint32_t index = (uint32_t)(hit - viewer.topLine * DUMP_LINE_BYTES);
-    SendMessageA(viewer.hexEdit, EM_SETSEL, index * HEX_CELL_CHARS,
-                 (index + viewer.patternLength) * HEX_CELL_CHARS - 1);
-    ShowStatusLine();
+    SelectFileBytes(COLUMN_HEX, hit, viewer.patternLength, 0);
 }
 
 

@@ -8,4 +8,5 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/view/goto_dialog.cpp
     src/view/overwrite_bytes.cpp
     src/view/caret_bytes.cpp
+    src/view/select_bytes.cpp
 )

@@ -1,5 +1,5 @@
-#include "edit/paste_parse.h"
 #include "bytes/copy_format.h"
+#include "edit/paste_parse.h"
 
 #include <gtest/gtest.h>
 
