@@ -2,8 +2,8 @@
 // scroll bar and the state show, and how each refusal leaves things.
 #include "open_file_fixture.h"
 
-#include "file/mapped_file.h"
 #include "app/file_life.h"
+#include "file/mapped_file.h"
 #include "view/load_page.h"
 
 namespace {
