@@ -7,10 +7,10 @@
 
 #include <windows.h>
 
-// What an open file allows, and nothing else, is there exactly while one is
-// open: the menu's file commands and IDC_GO enabled, the hex column open to
-// typing; with open 0 they are grayed and the hex column read-only. For the
-// main dialog's start, OpenFile and CloseFile.
+// Enables what needs an open file when open is 1 and grays it when it is 0:
+// the menu's file commands, IDC_GO, and typing in the hex column (read-only
+// without a file). The main dialog's start, OpenFile's success and CloseFile
+// call it, so that all of it follows whether a file is open.
 void ShowFileOpen(HWND dialog, int open);
 
 // Closes the file shown, then opens path, enables what an open file allows
