@@ -11,6 +11,8 @@
 //       mbps=R ticks=T max_tick_ms=M ticks_over_16ms=K mean_tick_ms=A
 //       last_tick_ms=L", the tick figures over the ticks that copy and the
 //       last, which ends the save and opens its message, apart.
+#include "wide_path.h"
+
 #include "app/file_life.h"
 #include "app/main_dialog.h"
 #include "app/startup.h"
@@ -84,9 +86,9 @@ LRESULT CALLBACK TimedSaveProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 const char *target;
-int ChooseTarget(HWND, char *path)
+int ChooseTarget(HWND, WCHAR *path)
 {
-    lstrcpynA(path, target, 260);
+    lstrcpyW(path, WidePath(target).c_str());
     return 1;
 }
 
@@ -101,7 +103,7 @@ HWND OpenMain(const char *path)
     if (main == NULL) {
         return NULL;
     }
-    OpenFile(main, path);
+    OpenFile(main, WidePath(path).c_str());
     return viewer.fileHandle == INVALID_HANDLE_VALUE ? NULL : main;
 }
 

@@ -24,6 +24,8 @@
 //   korvex_search_bench read PATH TEXT [BUFFER_BYTES]
 //       The same with ReadFile into one buffer of BUFFER_BYTES (default: the
 //       search's) instead of views.
+#include "wide_path.h"
+
 #include "app/main_dialog.h"
 #include "app/file_life.h"
 #include "app/startup.h"
@@ -130,7 +132,7 @@ int RunDialog(SearchKind kind, const char *path, const char *text, unsigned budg
         fprintf(stderr, "no main dialog\n");
         return 2;
     }
-    OpenFile(main, path);
+    OpenFile(main, WidePath(path).c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         fprintf(stderr, "cannot open %s\n", path);
         return 2;

@@ -1,7 +1,6 @@
 #include "app/file_life.h"
 
 #include "base/viewer_state.h"
-#include "bytes/range_save.h"
 #include "edit/write_back.h"
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
@@ -30,14 +29,13 @@ void CloseFile(HWND dialog)
     AbandonSearch();
     // The list's offsets belong to this file.
     ClearHitList();
-    AbandonRangeSave();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
     ShowFileOpen(dialog, 0);
     ShowStatusLine();
 }
 
-void OpenFile(HWND dialog, const char *path)
+void OpenFile(HWND dialog, const WCHAR *path)
 {
     CloseFile(dialog);
     if (!OpenMappedFile(dialog, path)) {
@@ -47,27 +45,27 @@ void OpenFile(HWND dialog, const char *path)
     ShowFirstPage(dialog);
 }
 
+// The path each way of naming a file gives, on the window thread only.
+static WCHAR namedPath[PATH_CAPACITY];
+
 void OpenChosenFile(HWND dialog)
 {
-    char path[PATH_CAPACITY];
-    if (ChooseFile(dialog, path)) {
-        OpenFile(dialog, path);
+    if (ChooseFile(dialog, namedPath)) {
+        OpenFile(dialog, namedPath);
     }
 }
 
 void OpenDroppedFile(HWND dialog, HDROP drop)
 {
-    char path[PATH_CAPACITY];
-    if (DroppedFilePath(drop, path)) {
-        OpenFile(dialog, path);
+    if (DroppedFilePath(drop, namedPath)) {
+        OpenFile(dialog, namedPath);
         SetForegroundWindow(dialog);
     }
 }
 
-void OpenCommandLineFile(HWND dialog, const char *commandLine)
+void OpenCommandLineFile(HWND dialog, const WCHAR *commandLine)
 {
-    char path[PATH_CAPACITY];
-    if (CommandLineFilePath(dialog, commandLine, path)) {
-        OpenFile(dialog, path);
+    if (CommandLineFilePath(dialog, commandLine, namedPath)) {
+        OpenFile(dialog, namedPath);
     }
 }
