@@ -34,8 +34,8 @@
 //                     outside code page 932 too)
 //   drop PATH         drops the file PATH on the window as Explorer does: a
 //                     DROPFILES block with the UTF-16 path (fWide set),
-//                     written into the window's process, posted as
-//                     WM_DROPFILES
+//                     written into the window's process and sent as
+//                     WM_DROPFILES: done when the window has handled it
 //   command ID        posts WM_COMMAND ID. A fallback for a path whose keys
 //                     are not what the case is about; prefer keys or click.
 //   version FILE NAME...  FILE's version resource as Explorer reads it, no
@@ -424,7 +424,10 @@ int DropFile(HWND window, const wchar_t *path)
     free(block);
     CloseHandle(process);
     if (!written) return Fail("cannot write the drop into the window's process", 0);
-    PostMessageW(window, WM_DROPFILES, (WPARAM)remote, 0);
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(window, WM_DROPFILES, (WPARAM)remote, 0, SMTO_NORMAL, timeoutMs, &ignored)) {
+        return Fail("the window did not take the drop within the timeout", 0);
+    }
     return 0;
 }
 
