@@ -1,6 +1,6 @@
 // korvex_range_bench: copying a range to the clipboard as hex text, and
-// saving a range to a file on the save's timer ticks, in the real main
-// dialog under Wine. One measurement per run; bench/range_save_bench.sh runs
+// saving a range to a file (copied on the save's own thread, shown on the
+// window's timer ticks), in the real main dialog under Wine. One measurement per run; bench/range_save_bench.sh runs
 // them.
 //
 //   korvex_range_bench copy PATH BYTES
@@ -9,8 +9,8 @@
 //   korvex_range_bench save PATH TARGET
 //       Opens PATH and saves all of it to TARGET. Prints "bytes=N seconds=S
 //       mbps=R ticks=T max_tick_ms=M ticks_over_16ms=K mean_tick_ms=A
-//       last_tick_ms=L", the tick figures over the ticks that copy and the
-//       last, which ends the save and opens its message, apart.
+//       last_tick_ms=L", the tick figures over the ticks while the save runs
+//       and the last, which ends the save and opens its message, apart.
 #include "wide_path.h"
 
 #include "app/file_life.h"
