@@ -1,6 +1,7 @@
 #include "app/file_life.h"
 
 #include "base/viewer_state.h"
+#include "bytes/checksum_dialog.h"
 #include "edit/write_back.h"
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
@@ -13,7 +14,7 @@
 
 // The menu commands that act on the open file: there exactly while one is
 // open, whichever way it was opened or closed.
-static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE};
+static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE, IDM_CHECKSUM};
 
 static void EnableFileCommands(HWND dialog, int enable)
 {
@@ -30,6 +31,8 @@ void CloseFile(HWND dialog)
     // The list's offsets belong to this file.
     ClearHitList();
     AbandonRangeSave();
+    // A sum of this file stops, and its dialog goes with the file.
+    CloseChecksumDialog();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
     EnableFileCommands(dialog, 0);

@@ -111,7 +111,7 @@ gui_program() {
     grep -q 'Subsystem.*(Windows GUI)' <<<"$dump" || { echo "not a GUI program"; return 1; }
     while read -r dll; do
         case "${dll^^}" in
-        KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | IMM32.DLL | MSVCRT.DLL | UCRTBASE.DLL | API-MS-WIN-CRT-*) ;;
+        KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | IMM32.DLL | BCRYPT.DLL | MSVCRT.DLL | UCRTBASE.DLL | API-MS-WIN-CRT-*) ;;
         *) echo "imports $dll"; return 1 ;;
         esac
     done < <(awk '/DLL Name:/ { print $3 }' <<<"$dump")

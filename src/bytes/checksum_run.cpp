@@ -1,0 +1,106 @@
+#include "bytes/checksum_run.h"
+
+#include "base/viewer_state.h"
+#include "bytes/checksum_lanes.h"
+
+struct ChecksumRun {
+    int running;
+    unsigned kinds;
+    uint64_t start;
+    uint64_t size;
+    uint64_t next;  // the first byte not read yet
+};
+
+static ChecksumRun run;
+
+int ChecksumRunning(void)
+{
+    return run.running;
+}
+
+int StartChecksumRun(uint64_t start, uint64_t size, unsigned kinds)
+{
+    StopChecksumRun();
+    if (!StartChecksumLanes(kinds)) {
+        return 0;
+    }
+    run.running = 1;
+    run.kinds = kinds;
+    run.start = start;
+    run.size = size;
+    run.next = start;
+    return 1;
+}
+
+// Until file/ holds the one positioned read every reader shares (ReadFileAt),
+// the run has its own. 1 when all count bytes came.
+static int ReadChunkAt(uint64_t offset, unsigned char *bytes, uint32_t count)
+{
+    OVERLAPPED at;
+    ZeroMemory(&at, sizeof at);
+    at.Offset = (DWORD)offset;
+    at.OffsetHigh = (DWORD)(offset >> 32);
+    DWORD read = 0;
+    return ReadFile(viewer.fileHandle, bytes, count, &read, &at) && read == count;
+}
+
+static uint64_t BytesSummed(void)
+{
+    uint64_t bytes = ChecksumChunksSummed() * CHECKSUM_CHUNK_BYTES;
+    return bytes < run.size ? bytes : run.size;
+}
+
+uint32_t ChecksumPercent(void)
+{
+    return run.size == 0 ? 0 : (uint32_t)(BytesSummed() * 100 / run.size);
+}
+
+int ChecksumTick(void)
+{
+    // GetTickCount's steps of up to 16 ms are too coarse for the budget.
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER began;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&began);
+    LONGLONG budget = frequency.QuadPart * CHECKSUM_TICK_BUDGET_MS / 1000;
+    uint64_t end = run.start + run.size;
+    while (run.next < end) {
+        unsigned char *chunk = FreeChecksumChunk();
+        if (chunk == NULL) {
+            // The lanes go on between ticks; the window has nothing to wait for.
+            return CHECKSUM_GOING_ON;
+        }
+        uint64_t rest = end - run.next;
+        uint32_t length = rest < CHECKSUM_CHUNK_BYTES ? (uint32_t)rest : CHECKSUM_CHUNK_BYTES;
+        if (!ReadChunkAt(run.next, chunk, length)) {
+            StopChecksumRun();
+            return CHECKSUM_UNREADABLE;
+        }
+        PublishChecksumChunk(length);
+        run.next += length;
+        QueryPerformanceCounter(&now);
+        if (now.QuadPart - began.QuadPart >= budget) {
+            return CHECKSUM_GOING_ON;
+        }
+    }
+    return BytesSummed() == run.size ? CHECKSUM_DONE : CHECKSUM_GOING_ON;
+}
+
+int FinishChecksumRun(char *text)
+{
+    unsigned char digests[CHECKSUM_KINDS][CHECKSUM_DIGEST_MAX];
+    run.running = 0;
+    text[0] = '\0';
+    if (!FinishChecksumLanes(digests)) {
+        return 0;
+    }
+    FormatChecksumResult(run.kinds, digests, text);
+    return 1;
+}
+
+void StopChecksumRun(void)
+{
+    run.running = 0;
+    StopChecksumLanes();
+}
