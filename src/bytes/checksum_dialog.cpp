@@ -163,11 +163,9 @@ static void StartSum(HWND dialog)
         return;
     }
     SetDlgItemTextA(dialog, IDC_CHECKSUM_RESULT, "");
-    // The sum is of the file's bytes: typed digits count once stored, and
-    // only read-only leaves them out.
-    if (IsDlgButtonChecked(viewer.mainDialog, IDC_READONLY) != BST_CHECKED) {
-        StoreTypedDigits(viewer.mainDialog);
-    }
+    // The sum is of the file's bytes: the page's typed digits are stored
+    // first, unless read-only keeps them on the page alone.
+    StoreTypedDigits(viewer.mainDialog);
     if (!StartChecksumRun(start, size, kinds)) {
         ShowIdle(dialog);
         ShowMessage(dialog, MSG_CHECKSUM_FAILED);
