@@ -197,9 +197,11 @@ static void SumTick(HWND dialog)
         return;
     }
     // A new caption can take the window system ten milliseconds: it is shown
-    // before the reads, which keep to what is left of the period.
+    // first and spent from the tick's budget.
+    LARGE_INTEGER began;
+    QueryPerformanceCounter(&began);
     ShowProgress(dialog);
-    switch (ChecksumTick()) {
+    switch (ChecksumTick(began.QuadPart)) {
     case CHECKSUM_DONE: {
         char text[CHECKSUM_RESULT_SIZE];
         int summed = FinishChecksumRun(text);

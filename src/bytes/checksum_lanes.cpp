@@ -30,6 +30,8 @@ static unsigned char *ring = NULL;
 static uint32_t lengths[CHECKSUM_RING_CHUNKS];
 static uint64_t published = 0;
 static volatile LONG stopping = 0;
+// Set whenever a lane has summed a chunk, so the run can wait for one.
+static HANDLE chunkSummed = NULL;
 
 static void SumChunk(ChecksumLane *lane, const unsigned char *bytes, uint32_t length)
 {
@@ -56,6 +58,7 @@ static DWORD WINAPI RunLane(void *argument)
         uint32_t chunk = (uint32_t)lane->summed % CHECKSUM_RING_CHUNKS;
         SumChunk(lane, ring + (size_t)chunk * CHECKSUM_CHUNK_BYTES, lengths[chunk]);
         InterlockedIncrement(&lane->summed);
+        SetEvent(chunkSummed);
     }
 }
 
@@ -111,6 +114,10 @@ static void EndLanes(void)
     }
     ZeroMemory(lanes, sizeof lanes);
     laneCount = 0;
+    if (chunkSummed != NULL) {
+        CloseHandle(chunkSummed);
+        chunkSummed = NULL;
+    }
     if (ring != NULL) {
         VirtualFree(ring, 0, MEM_RELEASE);
         ring = NULL;
@@ -124,7 +131,9 @@ int StartChecksumLanes(unsigned kinds)
     published = 0;
     ring = (unsigned char *)VirtualAlloc(NULL, (SIZE_T)CHECKSUM_RING_CHUNKS * CHECKSUM_CHUNK_BYTES,
                                          MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (ring == NULL) {
+    chunkSummed = CreateEventA(NULL, FALSE, FALSE, NULL);
+    if (ring == NULL || chunkSummed == NULL) {
+        EndLanes();
         return 0;
     }
     for (int kind = 0; kind < CHECKSUM_KINDS; kind++) {
@@ -144,8 +153,17 @@ int StartChecksumLanes(unsigned kinds)
             EndLanes();
             return 0;
         }
+        // The window's thread comes first: it only reads, and answers the user.
+        SetThreadPriority(lane->thread, THREAD_PRIORITY_BELOW_NORMAL);
     }
     return 1;
+}
+
+void WaitForChecksumChunk(DWORD milliseconds)
+{
+    if (chunkSummed != NULL) {
+        WaitForSingleObject(chunkSummed, milliseconds);
+    }
 }
 
 uint64_t ChecksumChunksSummed(void)

@@ -35,6 +35,10 @@ void PublishChecksumChunk(uint32_t length);
 // How many chunks every lane has summed.
 uint64_t ChecksumChunksSummed(void);
 
+// Waits until some lane has summed another chunk since the last wait, or the
+// time is up.
+void WaitForChecksumChunk(DWORD milliseconds);
+
 // Once every published chunk is summed: ends the lanes and fills digests[kind]
 // for each sum started. 1 on success, 0 when a sum failed.
 int FinishChecksumLanes(unsigned char digests[][CHECKSUM_DIGEST_MAX]);

@@ -55,21 +55,38 @@ uint32_t ChecksumPercent(void)
     return run.size == 0 ? 0 : (uint32_t)(BytesSummed() * 100 / run.size);
 }
 
-int ChecksumTick(void)
+int ChecksumTick(LONGLONG began)
 {
-    // GetTickCount's steps of up to 16 ms are too coarse for the budget.
     LARGE_INTEGER frequency;
-    LARGE_INTEGER began;
     LARGE_INTEGER now;
     QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&began);
     LONGLONG budget = frequency.QuadPart * CHECKSUM_TICK_BUDGET_MS / 1000;
     uint64_t end = run.start + run.size;
-    while (run.next < end) {
-        unsigned char *chunk = FreeChecksumChunk();
-        if (chunk == NULL) {
-            // The lanes go on between ticks; the window has nothing to wait for.
+    for (;;) {
+        if (BytesSummed() == run.size) {
+            return CHECKSUM_DONE;
+        }
+        QueryPerformanceCounter(&now);
+        LONGLONG spent = now.QuadPart - began;
+        if (spent >= budget) {
             return CHECKSUM_GOING_ON;
+        }
+        unsigned char *chunk = run.next < end ? FreeChecksumChunk() : NULL;
+        if (chunk == NULL) {
+            // Every chunk is with the lanes, or all is read. Quick lanes free
+            // a chunk within a moment and are kept fed; slow ones still hold
+            // a full ring at the next tick, and the window is not kept
+            // waiting for them.
+            uint64_t summed = ChecksumChunksSummed();
+            WaitForChecksumChunk(CHECKSUM_WAIT_MS);
+            while (ChecksumChunksSummed() == summed) {
+                QueryPerformanceCounter(&now);
+                if ((now.QuadPart - began - spent) * 1000 >= frequency.QuadPart * CHECKSUM_WAIT_MS) {
+                    return CHECKSUM_GOING_ON;
+                }
+                WaitForChecksumChunk(1);
+            }
+            continue;
         }
         uint64_t rest = end - run.next;
         uint32_t length = rest < CHECKSUM_CHUNK_BYTES ? (uint32_t)rest : CHECKSUM_CHUNK_BYTES;
@@ -79,12 +96,7 @@ int ChecksumTick(void)
         }
         PublishChecksumChunk(length);
         run.next += length;
-        QueryPerformanceCounter(&now);
-        if (now.QuadPart - began.QuadPart >= budget) {
-            return CHECKSUM_GOING_ON;
-        }
     }
-    return BytesSummed() == run.size ? CHECKSUM_DONE : CHECKSUM_GOING_ON;
 }
 
 int FinishChecksumRun(char *text)
