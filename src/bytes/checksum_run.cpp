@@ -78,10 +78,10 @@ int ChecksumTick(LONGLONG began)
             // a full ring at the next tick, and the window is not kept
             // waiting for them.
             uint64_t summed = ChecksumChunksSummed();
-            WaitForChecksumChunk(CHECKSUM_WAIT_MS);
+            LONGLONG waitFrom = now.QuadPart;
             while (ChecksumChunksSummed() == summed) {
                 QueryPerformanceCounter(&now);
-                if ((now.QuadPart - began - spent) * 1000 >= frequency.QuadPart * CHECKSUM_WAIT_MS) {
+                if ((now.QuadPart - waitFrom) * 1000 >= frequency.QuadPart * CHECKSUM_WAIT_MS) {
                     return CHECKSUM_GOING_ON;
                 }
                 WaitForChecksumChunk(1);
