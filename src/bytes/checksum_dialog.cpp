@@ -12,7 +12,7 @@
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/offset_text.h"
+#include "view/range_boxes.h"
 #include "view/overwrite_bytes.h"
 
 #include <stdio.h>
@@ -82,13 +82,6 @@ static void ShowRunning(HWND dialog)
     EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
 }
 
-static void SelectStartText(HWND dialog)
-{
-    HWND edit = GetDlgItem(dialog, IDC_CHECKSUM_START);
-    SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-}
-
 // The caret column's selection, or the whole file when nothing is selected.
 static void FillRange(HWND dialog)
 {
@@ -103,11 +96,7 @@ static void FillRange(HWND dialog)
             size = touched.count;
         }
     }
-    char text[OFFSET_TEXT_SIZE];
-    FormatOffsetText(start, text);
-    SetDlgItemTextA(dialog, IDC_CHECKSUM_START, text);
-    FormatOffsetText(size, text);
-    SetDlgItemTextA(dialog, IDC_CHECKSUM_SIZE, text);
+    ShowRangeBoxes(dialog, IDC_CHECKSUM_START, IDC_CHECKSUM_SIZE, start, size);
 }
 
 static void InitChecksumDialog(HWND dialog)
@@ -116,14 +105,12 @@ static void InitChecksumDialog(HWND dialog)
     ShowProgramIcon(dialog);
     // Letters, blanks and Enter typed here are not the dump columns' keys.
     viewer.editFocus = 0;
-    SendDlgItemMessageA(dialog, IDC_CHECKSUM_START, EM_LIMITTEXT, OFFSET_TEXT_SIZE - 1, 0);
-    SendDlgItemMessageA(dialog, IDC_CHECKSUM_SIZE, EM_LIMITTEXT, OFFSET_TEXT_SIZE - 1, 0);
     CheckDlgButton(dialog, IDC_CHECKSUM_CRC32, BST_CHECKED);
     CheckDlgButton(dialog, IDC_CHECKSUM_SHA256, BST_CHECKED);
     FillRange(dialog);
     ShowIdle(dialog);
     CenterOnDesktop(dialog);
-    SelectStartText(dialog);
+    SelectBoxText(dialog, IDC_CHECKSUM_START);
 }
 
 // Back to idle after a sum: the plain caption and the idle controls.
@@ -138,13 +125,6 @@ static void EndSum(HWND dialog)
     ShowIdle(dialog);
 }
 
-static int ReadHexBox(HWND dialog, int box, uint64_t *value)
-{
-    char text[OFFSET_TEXT_SIZE];
-    GetDlgItemTextA(dialog, box, text, OFFSET_TEXT_SIZE);
-    return ParseOffsetText(text, value);
-}
-
 // 計算: only a range inside the file starts a sum, which clears the last
 // result at once.
 static void StartSum(HWND dialog)
@@ -155,11 +135,7 @@ static void StartSum(HWND dialog)
     }
     uint64_t start = 0;
     uint64_t size = 0;
-    if (!ReadHexBox(dialog, IDC_CHECKSUM_START, &start)
-        || !ReadHexBox(dialog, IDC_CHECKSUM_SIZE, &size) || start >= viewer.fileSize
-        || size == 0 || size > viewer.fileSize - start) {
-        ShowMessage(dialog, MSG_BAD_RANGE);
-        SelectStartText(dialog);
+    if (!ReadRangeBoxes(dialog, IDC_CHECKSUM_START, IDC_CHECKSUM_SIZE, &start, &size)) {
         return;
     }
     SetDlgItemTextA(dialog, IDC_CHECKSUM_RESULT, "");
@@ -304,7 +280,7 @@ void OpenChecksumDialog(HWND mainDialog)
         SetForegroundWindow(checksumWindow);
         if (!ChecksumRunning()) {
             FillRange(checksumWindow);
-            SelectStartText(checksumWindow);
+            SelectBoxText(checksumWindow, IDC_CHECKSUM_START);
         }
         return;
     }

@@ -15,8 +15,8 @@
 #include "view/caret_place.h"
 #include "view/copy_format.h"
 #include "view/copy_paste.h"
-#include "view/offset_text.h"
 #include "view/overwrite_bytes.h"
+#include "view/range_boxes.h"
 #include "view/range_save.h"
 
 #include <stdlib.h>
@@ -29,36 +29,15 @@ struct RangeRequest {
     int action;  // IDC_RANGE_HEX, IDC_RANGE_C or IDC_RANGE_SAVE
 };
 
-static void SelectStartText(HWND dialog)
-{
-    HWND edit = GetDlgItem(dialog, IDC_RANGE_START);
-    SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-}
-
 static void InitRangeDialog(HWND dialog, RangeRequest *request)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)request);
     // Letters, blanks and Enter typed here are not the dump columns' keys.
     viewer.editFocus = 0;
-    const int boxes[] = {IDC_RANGE_START, IDC_RANGE_SIZE};
-    const uint64_t values[] = {request->start, request->size};
-    for (int i = 0; i < 2; i++) {
-        char text[OFFSET_TEXT_SIZE];
-        FormatOffsetText(values[i], text);
-        SendDlgItemMessageA(dialog, boxes[i], EM_LIMITTEXT, OFFSET_TEXT_SIZE - 1, 0);
-        SetDlgItemTextA(dialog, boxes[i], text);
-    }
+    ShowRangeBoxes(dialog, IDC_RANGE_START, IDC_RANGE_SIZE, request->start, request->size);
     CheckRadioButton(dialog, IDC_RANGE_HEX, IDC_RANGE_SAVE, IDC_RANGE_HEX);
     CenterOnDesktop(dialog);
-    SelectStartText(dialog);
-}
-
-static int ReadHexBox(HWND dialog, int box, uint64_t *value)
-{
-    char text[OFFSET_TEXT_SIZE];
-    GetDlgItemTextA(dialog, box, text, OFFSET_TEXT_SIZE);
-    return ParseOffsetText(text, value);
+    SelectBoxText(dialog, IDC_RANGE_START);
 }
 
 // OK: only a range inside the file ends the dialog, and only one the
@@ -68,10 +47,7 @@ static void AcceptRange(HWND dialog)
     RangeRequest *request = (RangeRequest *)GetWindowLongPtrA(dialog, DWLP_USER);
     uint64_t start = 0;
     uint64_t size = 0;
-    if (!ReadHexBox(dialog, IDC_RANGE_START, &start) || !ReadHexBox(dialog, IDC_RANGE_SIZE, &size)
-        || start >= viewer.fileSize || size == 0 || size > viewer.fileSize - start) {
-        ShowMessage(dialog, MSG_BAD_RANGE);
-        SelectStartText(dialog);
+    if (!ReadRangeBoxes(dialog, IDC_RANGE_START, IDC_RANGE_SIZE, &start, &size)) {
         return;
     }
     int action = IsDlgButtonChecked(dialog, IDC_RANGE_C) == BST_CHECKED      ? IDC_RANGE_C
@@ -79,8 +55,7 @@ static void AcceptRange(HWND dialog)
                                                                               : IDC_RANGE_HEX;
     if (action != IDC_RANGE_SAVE && size > CLIPBOARD_BYTES_LIMIT) {
         ShowMessage(dialog, MSG_COPY_TOO_LARGE);
-        SetFocus(GetDlgItem(dialog, IDC_RANGE_SIZE));
-        SendDlgItemMessageA(dialog, IDC_RANGE_SIZE, EM_SETSEL, 0, -1);
+        SelectBoxText(dialog, IDC_RANGE_SIZE);
         return;
     }
     request->start = start;

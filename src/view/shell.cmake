@@ -13,6 +13,7 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/view/goto_dialog.cpp
     src/view/overwrite_bytes.cpp
     src/view/copy_paste.cpp
+    src/view/range_boxes.cpp
     src/view/range_dialog.cpp
     src/view/range_save.cpp
     src/view/caret_bytes.cpp
