@@ -1,6 +1,6 @@
 #include "view/char_codes.h"
 
-static int IsShiftJisLead(unsigned char b)
+int IsShiftJisLead(unsigned char b)
 {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
@@ -59,6 +59,22 @@ uint32_t DecodeUtf8(const unsigned char *bytes, uint32_t available, uint32_t *co
         return 0;
     }
     *codePoint = value;
+    return length;
+}
+
+uint32_t EncodeUtf8(uint32_t codePoint, unsigned char *bytes)
+{
+    if (codePoint < 0x80) {
+        bytes[0] = (unsigned char)codePoint;
+        return 1;
+    }
+    uint32_t length = codePoint < 0x800 ? 2 : codePoint < 0x10000 ? 3 : 4;
+    static const unsigned char leads[5] = {0, 0, 0xC0, 0xE0, 0xF0};
+    for (uint32_t i = length - 1; i > 0; i--) {
+        bytes[i] = (unsigned char)(0x80 | (codePoint & 0x3F));
+        codePoint >>= 6;
+    }
+    bytes[0] = (unsigned char)(leads[length] | codePoint);
     return length;
 }
 

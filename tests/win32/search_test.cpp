@@ -307,7 +307,7 @@ TEST_F(Search, MatchSplitByAWindowBoundaryIsFoundAndSelectedWhole)
             PlaceCaret(0, 0, 0);
             SearchFor(c.typed, c.hex);
             ExpectHit(c.hit, c.match);
-            EXPECT_EQ(viewer.patternLength, c.match.size());
+            EXPECT_EQ(searchPattern.variants[0].length, c.match.size());
             EXPECT_EQ(std::string(viewer.searchInput), c.typed.substr(0, 127));
             StartMessageBoxCapture();
         }
