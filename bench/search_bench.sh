@@ -4,13 +4,18 @@
 # budget, and with one window per tick; the longest tick but the hit's; the
 # baselines: bare loops that read the file with ReadFile into a buffer of the
 # search's size, and that map and scan views of 64 KB and 4 MB, each scanned
-# with the C runtime's memchr, and native grep -F -c; the backward search from
-# the file's end to a second needle near its start, against grep -F -c for it;
+# with the C runtime's memchr, and native grep -F -c; the same needle with
+# ASCII case ignored and with "??" for two of its bytes, and with each
+# candidate filter the processor runs; a Japanese needle written in UTF-16BE
+# at an odd offset near the end, found by すべて against grep -F -c given its
+# four encodings; the backward search from the file's end to a second needle
+# near its start (exact and with case ignored), against grep -F -c for it;
 # the list of every hit over the whole file, against grep -b -o -a -F, which
-# counts every occurrence as the list does; then the search through
-# the first 64 GB of a sparse 4096 GB file (needle absent), extrapolated to
-# the whole file. Runs the build of the Wine chosen for this host (see
-# scripts/wine-env.sh). Builds nothing.
+# counts every occurrence as the list does; then the search through the
+# first 64 GB of a sparse 4096 GB file (needle absent), extrapolated to the
+# whole file. Ends with one line a kind against grep -F, all from this run.
+# Runs the build of the Wine chosen for this host (see scripts/wine-env.sh).
+# Builds nothing.
 #   bash bench/search_bench.sh [path/to/korvex_search_bench.exe]
 # KORVEX_BENCH_BUFFERS lists further search buffer sizes in bytes to run the
 # program with, for choosing the size (default none).
@@ -32,6 +37,12 @@ needle_at=$((size - 4096 - 7))
 # Near the start, for the backward search.
 back_needle="KorvexBackward"
 back_at=$((4096 + 3))
+# "検索針テスト" in code page 932 (the text typed), and its four encodings;
+# the file holds it as UTF-16BE at an odd offset near the end.
+jp_text=8c9f8df5906a836583588367
+jp_encodings=(8c9f8df5906a836583588367 e6a49ce7b4a2e9879de38386e382b9e38388
+    1c69227ddd91c630b930c830 691c7d2291dd30c630b930c8)
+jp_at=$((size - 8192 - 3))
 
 # Random bytes hold the needle's first byte every 256 bytes or so, and the
 # whole needle nowhere but where it is written.
@@ -46,12 +57,19 @@ put_needle() {
         printf '%s' "$1" | dd of="$file" bs=1 seek="$2" conv=notrunc status=none
     fi
 }
+# bytes HEX: the bytes the hex digits spell (none is zero).
+bytes() { printf '%b' "$(sed 's/../\\x&/g' <<<"$1")"; }
 put_needle "$needle" "$needle_at"
 put_needle "$back_needle" "$back_at"
-for n in "$needle" "$back_needle"; do
+put_needle "$(bytes "${jp_encodings[3]}")" "$jp_at"
+jp_patterns=()
+for e in "${jp_encodings[@]}"; do
+    jp_patterns+=(-e "$(bytes "$e")")
+done
+for n in "$needle" "$back_needle" "$(bytes "${jp_encodings[3]}")"; do
     count="$(grep -F -c -a "$n" "$file" || true)"
     if [ "$count" != 1 ]; then
-        echo "search_bench: $file holds $n on $count lines, not 1" >&2
+        echo "search_bench: $file holds $(xxd -p <<<"$n") on $count lines, not 1" >&2
         exit 1
     fi
 done
@@ -85,6 +103,15 @@ buffer_bytes="$(sed -nE 's/^#define SEARCH_BUFFER_BYTES \(([0-9]+)u << ([0-9]+)\
     "$root/src/search/search_buffer.h" | awk '{ print $1 * 2 ^ $2 }')"
 view_bytes=$((4 << 20))
 budget_line="$(run dialog "$(winpath "$file")" "$needle" "$budget_ms")"
+case_line="$(run --either-case dialog "$(winpath "$file")" "kORVEXnEEDLE" "$budget_ms")"
+any_line="$(run --hex dialog "$(winpath "$file")" "4B 6F 72 ?? 65 78 4E ?? 65 64 6C 65" "$budget_ms")"
+jp_line="$(run --encoding 4 --bytes dialog "$(winpath "$file")" "$jp_text" "$budget_ms")"
+back_case_line="$(run --either-case back "$(winpath "$file")" "kORVEXbACKWARD" "$budget_ms")"
+filter_lines=()
+for filter in 0 1 2; do
+    filter_lines+=("$(run --filter "$filter" dialog "$(winpath "$file")" "$needle" "$budget_ms" \
+        || echo "none")")
+done
 slow_line="$(run dialog "$(winpath "$file")" "$needle" 0 "$slow_seconds")"
 back_line="$(run back "$(winpath "$file")" "$back_needle" "$budget_ms")"
 all_line="$(run all "$(winpath "$file")" "$needle" "$budget_ms")"
@@ -113,14 +140,28 @@ grep_start=$(date +%s.%N)
 grep_all="$(grep -b -o -a -F "$needle" "$file" | wc -l)"
 grep_end=$(date +%s.%N)
 grep_all_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
+grep_start=$(date +%s.%N)
+grep_jp="$(grep -F -c -a "${jp_patterns[@]}" "$file")"
+grep_end=$(date +%s.%N)
+grep_jp_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
+grep_start=$(date +%s.%N)
+grep -F -i -c -a "$needle" "$file" >/dev/null
+grep_end=$(date +%s.%N)
+grep_case_mbps="$(awk -v s="$size" -v a="$grep_start" -v b="$grep_end" 'BEGIN { printf "%.1f", s / 1048576 / (b - a) }')"
 
 sparse_line="$(run dialog "$(winpath "$sparse")" "$needle" "$budget_ms" 100000 $((sparse_gb << 30)))"
 
 for line in "$budget_line" "$read_line" "$bare_line" "$view_line"; do
     [ "$(field found "$line")" = 1 ] || { echo "search_bench: no hit: $line" >&2; exit 1; }
 done
-[ "$(field bytes "$budget_line")" = "$needle_at" ] \
-    || { echo "search_bench: hit at $(field bytes "$budget_line"), expected $needle_at" >&2; exit 1; }
+for line in "$budget_line" "$case_line" "$any_line"; do
+    [ "$(field bytes "$line")" = "$needle_at" ] \
+        || { echo "search_bench: hit at $(field bytes "$line"), expected $needle_at" >&2; exit 1; }
+done
+[ "$(field bytes "$jp_line")" = "$jp_at" ] && [ "$grep_jp" = 1 ] \
+    || { echo "search_bench: すべて: $jp_line, grep counts $grep_jp, expected $jp_at" >&2; exit 1; }
+[ "$(field bytes "$back_case_line")" = "$back_bytes" ] \
+    || { echo "search_bench: backward, either case: $back_case_line, expected bytes=$back_bytes" >&2; exit 1; }
 [ "$(field found "$back_line")" = 1 ] && [ "$(field bytes "$back_line")" = "$back_bytes" ] \
     || { echo "search_bench: backward: $back_line, expected bytes=$back_bytes" >&2; exit 1; }
 [ "$(field found "$all_line")" = 1 ] && [ "$(field hits "$all_line")" = "$grep_all" ] \
@@ -135,6 +176,10 @@ sparse_mbps="$(field mbps "$sparse_line")"
 back_mbps="$(field mbps "$back_line")"
 all_mbps="$(field mbps "$all_line")"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+# tick_summary LINE: its longest tick but the hit's and how many went over 16 ms.
+tick_summary() {
+    echo "longest tick but the hit's $(field other_max_tick_ms "$1") ms, $(field other_ticks_over_16ms "$1") such over 16 ms"
+}
 
 echo "build: $exe ($KORVEX_WINE_LABEL)"
 echo "file: $file, $size bytes, needle at $needle_at; search buffer $buffer_bytes bytes"
@@ -152,7 +197,24 @@ echo "  backward, budget $budget_ms ms: $back_mbps MB/s over $back_bytes bytes, 
 echo "  grep -F -c (backward's needle): $grep_back_mbps MB/s"
 echo "  every hit, budget $budget_ms ms: $all_mbps MB/s, $(field hits "$all_line") hits, $(field ticks "$all_line") ticks; longest tick $(field max_tick_ms "$all_line") ms, $(field ticks_over_16ms "$all_line") over 16 ms"
 echo "  grep -b -o -a -F:           $grep_all_mbps MB/s, $grep_all hits"
+echo "  either case (kORVEXnEEDLE): $(field mbps "$case_line") MB/s; $(tick_summary "$case_line")"
+echo "  grep -F -i -c:              $grep_case_mbps MB/s"
+echo "  \"??\" (4B 6F 72 ?? 65 78 4E ?? 65 64 6C 65): $(field mbps "$any_line") MB/s; $(tick_summary "$any_line")"
+echo "  すべて, found as UTF-16BE at $jp_at: $(field mbps "$jp_line") MB/s; $(tick_summary "$jp_line")"
+echo "  grep -F -c -e x4 (its four encodings): $grep_jp_mbps MB/s"
+echo "  backward, either case:      $(field mbps "$back_case_line") MB/s; $(tick_summary "$back_case_line")"
+filter_names=(plain SSE2 AVX2)
+for filter in 0 1 2; do
+    line="${filter_lines[$filter]}"
+    if [ "$line" = none ]; then
+        echo "  filter ${filter_names[$filter]}: not run by this processor"
+    else
+        echo "  filter ${filter_names[$filter]}: $(field mbps "$line") MB/s; $(tick_summary "$line")"
+    fi
+done
 echo "ratios: backward/grep $(ratio "$back_mbps" "$grep_back_mbps"), every-hit/grep $(ratio "$all_mbps" "$grep_all_mbps")"
+echo "ratios: either-case/exact $(ratio "$(field mbps "$case_line")" "$budget_mbps"), \"??\"/exact $(ratio "$(field mbps "$any_line")" "$budget_mbps"), すべて/grep-x4 $(ratio "$(field mbps "$jp_line")" "$grep_jp_mbps")"
+echo "against grep -F -c ($grep_mbps MB/s): exact $(ratio "$budget_mbps" "$grep_mbps"), either case $(ratio "$(field mbps "$case_line")" "$grep_mbps"), \"??\" $(ratio "$(field mbps "$any_line")" "$grep_mbps"), すべて $(ratio "$(field mbps "$jp_line")" "$grep_mbps"), backward $(ratio "$back_mbps" "$grep_mbps"), backward either case $(ratio "$(field mbps "$back_case_line")" "$grep_mbps"), every hit $(ratio "$all_mbps" "$grep_mbps")"
 echo "ratios: program/grep $(ratio "$budget_mbps" "$grep_mbps"), program/bare-read $(ratio "$budget_mbps" "$read_mbps"), program/bare-4M-view $(ratio "$budget_mbps" "$view_mbps"), bare-read/grep $(ratio "$read_mbps" "$grep_mbps")"
 echo "sparse 4096 GB file, needle absent: $(field bytes "$sparse_line") bytes in $(field seconds "$sparse_line") s, $sparse_mbps MB/s, longest tick $(field max_tick_ms "$sparse_line") ms, $(field ticks_over_16ms "$sparse_line") over 16 ms"
 awk -v m="$sparse_mbps" -v s="$sparse_size" -v g="$sparse_gb" 'BEGIN {

@@ -122,11 +122,17 @@ static int ProcessorHasAvx2(void)
 // vectors. The program is built for any i386, so only these functions may
 // use the instructions.
 #define FILTER_ENTRY __attribute__((force_align_arg_pointer))
+// Positions a loop: 64 measured best (bench/search_scan_variants.md, which
+// builds with other spans to compare).
+#ifndef KORVEX_FILTER_SPAN
+#define KORVEX_FILTER_SPAN 64
+#endif
 
 #pragma GCC push_options
 #pragma GCC target("sse2")
 #define VEC __m128i
 #define WIDTH 16
+#define SPAN KORVEX_FILTER_SPAN
 #define LOAD(at) _mm_loadu_si128((const __m128i *)(at))
 #define AND _mm_and_si128
 #define OR _mm_or_si128
@@ -137,6 +143,7 @@ static int ProcessorHasAvx2(void)
 #include "search/search_filter_loops.inc"
 #undef VEC
 #undef WIDTH
+#undef SPAN
 #undef LOAD
 #undef AND
 #undef OR
@@ -150,6 +157,7 @@ static int ProcessorHasAvx2(void)
 #pragma GCC target("avx2")
 #define VEC __m256i
 #define WIDTH 32
+#define SPAN (KORVEX_FILTER_SPAN > 32 ? KORVEX_FILTER_SPAN : 32)
 #define LOAD(at) _mm256_loadu_si256((const __m256i *)(at))
 #define AND _mm256_and_si256
 #define OR _mm256_or_si256
