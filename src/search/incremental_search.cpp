@@ -48,14 +48,14 @@ static uint32_t WideOfCodePage932(const char *text, uint32_t length, uint16_t *w
 int ReadSearchPattern(HWND dialog)
 {
     GetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput, SEARCH_INPUT_SIZE);
+    if (viewer.searchInput[0] == '\0') {
+        return 0;
+    }
     viewer.searchHexMode = IsDlgButtonChecked(dialog, IDC_SEARCH_HEX) == BST_CHECKED;
     LRESULT encoding = SendDlgItemMessageA(dialog, IDC_SEARCH_ENCODING, CB_GETCURSEL, 0, 0);
     viewer.searchEncoding = (unsigned char)(encoding > 0 ? encoding : 0);  // CB_ERR: ｼﾌﾄJIS
     viewer.searchIgnoreCase =
         IsDlgButtonChecked(dialog, IDC_SEARCH_IGNORE_CASE) == BST_CHECKED;
-    if (viewer.searchInput[0] == '\0') {
-        return 0;
-    }
     if (viewer.searchHexMode) {
         if (!HexSearchPattern(viewer.searchInput, &searchPattern)) {
             ShowMessage(dialog, MSG_SEARCH_NOT_HEX);
