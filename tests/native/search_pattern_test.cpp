@@ -1,5 +1,7 @@
 #include "search/search_pattern.h"
 
+#include "converted_text.h"
+
 #include <stdlib.h>
 #include <string.h>
 
@@ -89,35 +91,6 @@ TEST(SearchPattern, HexTextIsReadUpTo127CharactersAndLeftAlone)
     EXPECT_EQ(before, text);
 }
 
-// The tests' code page 932 conversion: the characters used below.
-uint32_t TableWide(const char *text, uint32_t length, uint16_t *wide, uint32_t capacity)
-{
-    static const struct {
-        const char *bytes;
-        uint16_t unit;
-    } table[] = {{"\x83\x41", 0x30A2}, {"\x82\x9F", 0x3041}, {"\xB1", 0xFF71},
-                 {"\x95\x5C", 0x8868}};
-    uint32_t units = 0;
-    for (uint32_t i = 0; i < length && units < capacity;) {
-        if ((unsigned char)text[i] < 0x80) {
-            wide[units++] = (unsigned char)text[i++];
-            continue;
-        }
-        uint32_t before = units;
-        for (const auto &entry : table) {
-            size_t size = strlen(entry.bytes);
-            if (i + size <= length && memcmp(text + i, entry.bytes, size) == 0) {
-                wide[units++] = entry.unit;
-                i += (uint32_t)size;
-                break;
-            }
-        }
-        if (units == before)
-            return 0;  // no character
-    }
-    return units;
-}
-
 // "aアぁｱ表": a letter; ア, whose trail byte is an A; ぁ, U+3041, whose
 // UTF-16LE low byte is an A; a half-width katakana; 表, whose trail byte is
 // 0x5C. Either case touches the letter alone.
@@ -144,7 +117,7 @@ TEST(SearchPattern, StringInEachEncoding)
     for (const StringCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.encoding << " " << c.ignoreCase);
         SearchPattern pattern;
-        ASSERT_TRUE(StringSearchPattern(text, c.encoding, c.ignoreCase, TableWide, &pattern));
+        ASSERT_TRUE(StringSearchPattern(text, c.encoding, c.ignoreCase, ConvertedWide, &pattern));
         EXPECT_EQ(Variants(pattern), c.variants);
         EXPECT_EQ(pattern.longest, pattern.variants[0].length);
         EXPECT_EQ(pattern.shortest, pattern.variants[pattern.count - 1].length);
@@ -155,27 +128,27 @@ TEST(SearchPattern, StringEdges)
 {
     SearchPattern pattern;
     // ASCII text is the same in Shift-JIS and UTF-8: held once, as Shift-JIS.
-    ASSERT_TRUE(StringSearchPattern("A", ENCODING_ALL, 0, TableWide, &pattern));
+    ASSERT_TRUE(StringSearchPattern("A", ENCODING_ALL, 0, ConvertedWide, &pattern));
     EXPECT_EQ(Variants(pattern), (std::vector<std::string>{"LE 41 00", "BE 00 41", "SJIS 41"}));
 
     // A lead byte cut from its trail by the box's limit: Shift-JIS searches
     // it as typed, the conversions leave it out.
-    ASSERT_TRUE(StringSearchPattern("a\x83", ENCODING_ALL, 0, TableWide, &pattern));
+    ASSERT_TRUE(StringSearchPattern("a\x83", ENCODING_ALL, 0, ConvertedWide, &pattern));
     EXPECT_EQ(Variants(pattern),
               (std::vector<std::string>{"SJIS 61 83", "LE 61 00", "BE 00 61", "UTF-8 61"}));
-    EXPECT_FALSE(StringSearchPattern("\x83", ENCODING_UTF8, 0, TableWide, &pattern));
+    EXPECT_FALSE(StringSearchPattern("\x83", ENCODING_UTF8, 0, ConvertedWide, &pattern));
 
     // Text the conversion refuses, and no text.
-    EXPECT_FALSE(StringSearchPattern("a\x85\x40", ENCODING_UTF16LE, 0, TableWide, &pattern));
-    EXPECT_FALSE(StringSearchPattern("", ENCODING_SHIFT_JIS, 0, TableWide, &pattern));
+    EXPECT_FALSE(StringSearchPattern("a\x85\x40", ENCODING_UTF16LE, 0, ConvertedWide, &pattern));
+    EXPECT_FALSE(StringSearchPattern("", ENCODING_SHIFT_JIS, 0, ConvertedWide, &pattern));
 
     // Up to 127 bytes are read; 127 half-width katakana fill the capacity.
     char text[200];
     memset(text, '\xB1', 199);
     text[199] = '\0';
-    ASSERT_TRUE(StringSearchPattern(text, ENCODING_UTF8, 0, TableWide, &pattern));
+    ASSERT_TRUE(StringSearchPattern(text, ENCODING_UTF8, 0, ConvertedWide, &pattern));
     EXPECT_EQ(pattern.variants[0].length, (uint32_t)SEARCH_PATTERN_CAPACITY);
-    ASSERT_TRUE(StringSearchPattern(text, ENCODING_SHIFT_JIS, 0, TableWide, &pattern));
+    ASSERT_TRUE(StringSearchPattern(text, ENCODING_SHIFT_JIS, 0, ConvertedWide, &pattern));
     EXPECT_EQ(pattern.variants[0].length, 127u);
 }
 

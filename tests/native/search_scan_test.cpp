@@ -2,8 +2,9 @@
 #include "search/search_progress.h"
 #include "search/search_scan.h"
 
+#include "converted_text.h"
+
 #include <ctype.h>
-#include <iconv.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -13,22 +14,21 @@
 
 #include <gtest/gtest.h>
 
+bool operator==(const SearchHit &a, const SearchHit &b)
+{
+    return a.offset == b.offset && a.length == b.length && a.encoding == b.encoding;
+}
+
 namespace {
 
 typedef std::vector<unsigned char> Bytes;
 
-// The pattern of exactly these bytes.
+// The pattern of exactly these bytes (none zero): a Shift-JIS string.
 SearchPattern Exact(const Bytes &bytes)
 {
     SearchPattern pattern;
-    pattern.count = 1;
-    pattern.longest = pattern.shortest = (uint32_t)bytes.size();
-    SearchVariant &v = pattern.variants[0];
-    v.length = (uint32_t)bytes.size();
-    v.encoding = ENCODING_SHIFT_JIS;
-    v.exact = 1;
-    memcpy(v.value, bytes.data(), bytes.size());
-    memset(v.mask, 0xFF, bytes.size());
+    std::string text(bytes.begin(), bytes.end());
+    EXPECT_TRUE(StringSearchPattern(text.c_str(), ENCODING_SHIFT_JIS, 0, nullptr, &pattern));
     return pattern;
 }
 
@@ -500,31 +500,6 @@ TEST(SearchScan, BackwardAgreesWithPlainComparison)
 // half-width ｱ and 表 (95 5C).
 const char *const CHARACTERS[] = {"a", "B", "0", "\x83\x41", "\x82\xA0", "\xB1", "\x95\x5C"};
 
-// The text in an encoding other than すべて, converted by iconv.
-Bytes Encoded(const std::string &text, int encoding)
-{
-    static const char *const names[] = {"CP932", "UTF-8", "UTF-16LE", "UTF-16BE"};
-    static iconv_t converters[4] = {iconv_open(names[0], "CP932"), iconv_open(names[1], "CP932"),
-                                    iconv_open(names[2], "CP932"), iconv_open(names[3], "CP932")};
-    char out[4 * SEARCH_PATTERN_CAPACITY];
-    char *in = const_cast<char *>(text.data());
-    size_t inLeft = text.size(), outLeft = sizeof out;
-    char *next = out;
-    EXPECT_NE(iconv(converters[encoding], &in, &inLeft, &next, &outLeft), (size_t)-1) << text;
-    return Bytes(out, next);
-}
-
-uint32_t IconvWide(const char *text, uint32_t length, uint16_t *wide, uint32_t capacity)
-{
-    Bytes units = Encoded(std::string(text, length), ENCODING_UTF16LE);
-    uint32_t count = (uint32_t)units.size() / 2;
-    if (count > capacity)
-        return 0;
-    for (uint32_t i = 0; i < count; i++)
-        wide[i] = (uint16_t)(units[2 * i] | units[2 * i + 1] << 8);
-    return count;
-}
-
 // The text's bytes in one of the four encodings, its ASCII letters now and
 // then in the other case.
 Bytes Flipped(std::mt19937 &random, const std::string &text)
@@ -552,7 +527,6 @@ TEST(SearchScan, EveryOptionAgreesWithPlainComparison)
         {ENCODING_UTF16BE, 0},   {ENCODING_UTF16BE, 1},   {ENCODING_ALL, 0},
         {ENCODING_ALL, 1},       {ENCODING_COUNT, 0},
     };
-    const uint32_t windowSizes[] = {16, 32, 48, 64, 256};
     std::mt19937 random(33);
     for (const auto &option : options) {
         int hits = 0;
@@ -585,40 +559,30 @@ TEST(SearchScan, EveryOptionAgreesWithPlainComparison)
                 ASSERT_TRUE(HexSearchPattern(hex.c_str(), &pattern)) << hex;
             } else {
                 ASSERT_TRUE(StringSearchPattern(text.c_str(), option.encoding, option.ignoreCase,
-                                                IconvWide, &pattern));
+                                                ConvertedWide, &pattern));
             }
             uint64_t start = random() % (file.size() + 1);
-            uint32_t windowSize = windowSizes[random() % 5];
+            uint32_t windowSize = 16u << (random() % 5);
             SearchHit expected = {0, 0, 0}, found = {0, 0, 0};
             int expectedHit = Reference(file, start, pattern, &expected);
             ASSERT_EQ(SearchThroughViews(file, windowSize, 1 + random() % 3, start / 16,
                                          (uint32_t)(start % 16), pattern, &found),
                       expectedHit)
                 << "forward from " << start;
-            if (expectedHit) {
-                EXPECT_EQ(found.offset, expected.offset);
-                EXPECT_EQ(found.length, expected.length);
-                EXPECT_EQ(found.encoding, expected.encoding);
-                hits++;
-            }
+            EXPECT_TRUE(!expectedHit || found == expected);
+            hits += expectedHit;
 
-            std::vector<SearchHit> every;
+            std::vector<SearchHit> every, expectedEvery;
             SearchThroughViews(file, windowSize, 1 + random() % 3, 0, 0, pattern, &found, &every);
-            std::vector<uint64_t> offsets, expectedOffsets;
-            for (const SearchHit &each : every)
-                offsets.push_back(each.offset);
             for (uint64_t i = 0; i < file.size(); i++)
                 if (ReferenceAt(file, i, pattern, &expected))
-                    expectedOffsets.push_back(i);
-            ASSERT_EQ(offsets, expectedOffsets);
+                    expectedEvery.push_back(expected);
+            ASSERT_TRUE(every == expectedEvery);
 
             expectedHit = ReferenceBackward(file, start, pattern, &expected);
             ASSERT_EQ(SearchBackward(file, 1 + random() % 100, start, pattern, &found), expectedHit)
                 << "backward from " << start;
-            if (expectedHit) {
-                EXPECT_EQ(found.offset, expected.offset);
-                EXPECT_EQ(found.encoding, expected.encoding);
-            }
+            EXPECT_TRUE(!expectedHit || found == expected);
         }
         EXPECT_GT(hits, 100) << "encoding " << option.encoding;
     }
