@@ -15,6 +15,7 @@ static void BM_KeyFilterDecision(benchmark::State &state)
         inputs[i].f3Down = (unsigned char)(i % 23 == 0);
         inputs[i].editFocus = (unsigned char)(i % 4);
         inputs[i].hexSelection = (unsigned char)(i % 3 == 0);
+        inputs[i].otherWindow = 0;
     }
     int next = 0;
     for (auto _ : state) {
@@ -45,11 +46,14 @@ static void BM_KeyFilterAskingForFacts(benchmark::State &state)
     for (auto _ : state) {
         const KeyFilterInput &truth = truths[next];
         KeyFilterInput in = {truth.code, truth.key, KEY_FACT_UNKNOWN, KEY_FACT_UNKNOWN,
-                             KEY_FACT_UNKNOWN, truth.editFocus, KEY_FACT_UNKNOWN};
+                             KEY_FACT_UNKNOWN, truth.editFocus, KEY_FACT_UNKNOWN,
+                             KEY_FACT_UNKNOWN};
         uintptr_t handOn = 0;
         int verdict;
         while ((verdict = KeyFilterSwallows(&in, &handOn)) > KEY_FILTER_SWALLOW) {
-            if (verdict == KEY_FILTER_NEEDS_SHIFT) {
+            if (verdict == KEY_FILTER_NEEDS_WINDOW) {
+                in.otherWindow = 0;
+            } else if (verdict == KEY_FILTER_NEEDS_SHIFT) {
                 in.shiftDown = truth.shiftDown;
             } else if (verdict == KEY_FILTER_NEEDS_CTRL) {
                 in.ctrlDown = truth.ctrlDown;

@@ -37,10 +37,10 @@ struct MemoryMapping {
     uint32_t windowSize;
 };
 
-int MapMemory(void *context, uint64_t line, WindowSpan *span, unsigned char **base)
+int MapMemory(void *context, uint64_t offset, WindowSpan *span, unsigned char **base)
 {
     MemoryMapping *m = (MemoryMapping *)context;
-    uint64_t offset = LocateWindow(line, m->windowSize, m->fileSize, span);
+    offset = LocateByteWindow(offset, m->windowSize, m->fileSize, span);
     *base = m->file + offset;
     return 1;
 }
@@ -54,7 +54,7 @@ void CopyPage(benchmark::State &state)
     uint64_t topLine = (uint64_t)state.range(0);
     unsigned char page[768];
     for (auto _ : state) {
-        CopyPageFromWindows(topLine, 768, m.windowSize, MapMemory, &m, page);
+        CopyBytesFromWindows(topLine * 16, 768, MapMemory, &m, page);
         benchmark::DoNotOptimize(page);
         benchmark::ClobberMemory();
     }

@@ -115,7 +115,7 @@ int RunCopy(const char *path, uint32_t bytes)
     // The parts first: the read through the windows, the text, the clipboard.
     unsigned char *buffer = (unsigned char *)malloc(bytes);
     LONGLONG partStart = Now();
-    CopyBytesFromWindows(0, bytes, viewer.windowSize, MapWindowForPage, main, buffer);
+    CopyBytesFromWindows(0, bytes, MapWindowAt, main, buffer);
     double readSeconds = Seconds(Now() - partStart);
     size_t length = FormatHexLines(buffer, bytes, NULL);
     char *text;

@@ -15,6 +15,14 @@ static unsigned char HexColumnHasSelection(void)
     return selection.start != selection.end;
 }
 
+// 1 when the keyboard focus is outside the main dialog's own window and its
+// controls: in another top-level window of the thread, or nowhere.
+static unsigned char FocusInOtherWindow(void)
+{
+    HWND focus = GetFocus();
+    return focus == NULL || GetAncestor(focus, GA_ROOT) != viewer.mainDialog;
+}
+
 // Runs for every keystroke of the thread: while no dump column is served it
 // only hands on, and otherwise it reads a key state or the selection only
 // when the verdict turns on it.
@@ -24,7 +32,8 @@ LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam)
         return CallNextHookEx(viewer.keyboardHook, code, wParam, lParam);
     }
     KeyFilterInput input = {code, wParam, KEY_FACT_UNKNOWN, KEY_FACT_UNKNOWN,
-                            KEY_FACT_UNKNOWN, viewer.editFocus, KEY_FACT_UNKNOWN};
+                            KEY_FACT_UNKNOWN, viewer.editFocus, KEY_FACT_UNKNOWN,
+                            KEY_FACT_UNKNOWN};
     uintptr_t handOn = wParam;
     for (;;) {
         switch (KeyFilterSwallows(&input, &handOn)) {
@@ -32,6 +41,9 @@ LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam)
             return CallNextHookEx(viewer.keyboardHook, code, (WPARAM)handOn, lParam);
         case KEY_FILTER_SWALLOW:
             return 1;
+        case KEY_FILTER_NEEDS_WINDOW:
+            input.otherWindow = FocusInOtherWindow();
+            break;
         case KEY_FILTER_NEEDS_SHIFT:
             input.shiftDown = IsKeyDown(VK_SHIFT);
             break;

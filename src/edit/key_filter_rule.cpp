@@ -29,6 +29,15 @@ int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn)
         *handOn = key;
         return KEY_FILTER_PASS;
     }
+    // The hook runs in every modal loop of the thread: keys typed into a file
+    // dialog or a message box are theirs, whatever column was last focused.
+    if (input->otherWindow == KEY_FACT_UNKNOWN) {
+        return KEY_FILTER_NEEDS_WINDOW;
+    }
+    if (input->otherWindow) {
+        *handOn = key;
+        return KEY_FILTER_PASS;
+    }
     // No keyboard selection and no shifted characters in the dump columns;
     // only Shift+F3, the backward search, in the hex column.
     if (input->shiftDown == KEY_FACT_UNKNOWN) {

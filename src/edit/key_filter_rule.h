@@ -17,12 +17,16 @@ struct KeyFilterInput {
     unsigned char f3Down;     // the key F3 itself counts as held, whatever this says
     unsigned char editFocus;     // 0 none, 1 hex column, 2 character column
     unsigned char hexSelection;  // 1 when the hex column's selection is not empty
+    // 1 when the focus window lies in another top-level window (a file
+    // dialog, a message box): the keystroke is not the dump columns' at all.
+    unsigned char otherWindow;
 };
 
 enum KeyFilterVerdict {
     KEY_FILTER_PASS = 0,     // hand on, with *handOn as the key code
     KEY_FILTER_SWALLOW = 1,  // the hook returns 1
     // The verdict turns on a fact still KEY_FACT_UNKNOWN: read it, ask again.
+    KEY_FILTER_NEEDS_WINDOW,
     KEY_FILTER_NEEDS_SHIFT,
     KEY_FILTER_NEEDS_CTRL,
     KEY_FILTER_NEEDS_F3,
@@ -36,7 +40,8 @@ int KeyFilterActive(int code, unsigned char editFocus);
 // A KeyFilterVerdict. On KEY_FILTER_PASS *handOn is the key code to hand on,
 // a keypad digit lowered to its main-row digit; otherwise *handOn is left
 // alone. With every fact known (0 or 1) the result is 1 or 0. Facts are asked
-// for at most once each, Shift first, and only those the verdict needs.
+// for at most once each, the focus window's first, then Shift, and only those
+// the verdict needs.
 int KeyFilterSwallows(const KeyFilterInput *input, uintptr_t *handOn);
 
 #endif

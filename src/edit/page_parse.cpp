@@ -19,12 +19,12 @@ int HexTextEdited(const char *hexText, const char *snapshot)
     return strncmp(hexText, snapshot, strlen(hexText)) != 0;
 }
 
-int StoreHexPage(uint64_t line, const char *hexText, uint32_t pageBytes,
-                 uint32_t windowSize, MapWindowFn map, void *context)
+int StoreHexPage(uint64_t line, const char *hexText, uint32_t pageBytes, MapWindowFn map,
+                 void *context)
 {
     unsigned char bytes[DUMP_PAGE_BYTES];
     if (pageBytes > DUMP_PAGE_BYTES)
         pageBytes = DUMP_PAGE_BYTES;
     ParseHexPage(hexText, pageBytes, bytes);
-    return StorePageToWindows(line, pageBytes, windowSize, map, context, bytes);
+    return StoreBytesToWindows(line * DUMP_LINE_BYTES, pageBytes, map, context, bytes);
 }

@@ -16,10 +16,9 @@ void ParseHexPage(const char *hexText, uint32_t pageBytes, unsigned char *bytes)
 int HexTextEdited(const char *hexText, const char *snapshot);
 
 // Parses hexText and stores its pageBytes bytes into the file from line's
-// first byte on, through the window holding that line and, only while bytes
-// remain, the window windowSize / 16 lines further on. 0 when a map fails;
-// the bytes stored before the failure stay stored.
-int StoreHexPage(uint64_t line, const char *hexText, uint32_t pageBytes,
-                 uint32_t windowSize, MapWindowFn map, void *context);
+// first byte on, through the windows that hold them. 0 when a map fails; the
+// bytes stored before the failure stay stored.
+int StoreHexPage(uint64_t line, const char *hexText, uint32_t pageBytes, MapWindowFn map,
+                 void *context);
 
 #endif

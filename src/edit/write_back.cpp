@@ -15,8 +15,7 @@ struct PageStore {
 static void StoreShownPage(void *argument)
 {
     PageStore *store = (PageStore *)argument;
-    StoreHexPage(store->line, viewer.hexText, viewer.pageBytes, viewer.windowSize,
-                 MapWindowForPage, store->dialog);
+    StoreHexPage(store->line, viewer.hexText, viewer.pageBytes, MapWindowAt, store->dialog);
 }
 
 void WriteBack(HWND dialog, uint64_t line)

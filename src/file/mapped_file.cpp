@@ -1,5 +1,6 @@
 #include "file/mapped_file.h"
 
+#include "base/dump_page.h"
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
@@ -93,10 +94,12 @@ int OpenMappedFile(HWND dialog, const char *path)
     return 1;
 }
 
-int MapWindow(HWND owner, uint64_t line, WindowSpan *span)
+// MapWindow for the window holding the byte at offset.
+static int MapByteWindow(HWND owner, uint64_t offset, WindowSpan *span)
 {
     WindowSpan located;
-    uint64_t windowOffset = LocateWindow(line, viewer.windowSize, viewer.fileSize, &located);
+    uint64_t windowOffset = LocateByteWindow(offset, viewer.windowSize, viewer.fileSize,
+                                             &located);
     if (windowOffset != viewer.viewOffset) {
         if (viewer.viewBase != NULL) {
             UnmapViewOfFile(viewer.viewBase);
@@ -116,9 +119,14 @@ int MapWindow(HWND owner, uint64_t line, WindowSpan *span)
     return 1;
 }
 
-int MapWindowForPage(void *context, uint64_t line, WindowSpan *span, unsigned char **base)
+int MapWindow(HWND owner, uint64_t line, WindowSpan *span)
 {
-    if (!MapWindow((HWND)context, line, span)) {
+    return MapByteWindow(owner, line * DUMP_LINE_BYTES, span);
+}
+
+int MapWindowAt(void *context, uint64_t offset, WindowSpan *span, unsigned char **base)
+{
+    if (!MapByteWindow((HWND)context, offset, span)) {
         return 0;
     }
     *base = viewer.viewBase;

@@ -26,9 +26,9 @@ void ReleasePageView(void);
 // only when it changes) and fills span. 0 after a failure, reported to owner.
 int MapWindow(HWND owner, uint64_t line, WindowSpan *span);
 
-// The same, in the form the page copy and store walk the windows with;
-// context is the owner window.
-int MapWindowForPage(void *context, uint64_t line, WindowSpan *span, unsigned char **base);
+// The same for the window holding the byte at offset, in the form the byte
+// copy and store walk the windows with; context is the owner window.
+int MapWindowAt(void *context, uint64_t offset, WindowSpan *span, unsigned char **base);
 
 // The one call that asks the file's size; tests replace it to make it fail.
 typedef DWORD(WINAPI *FileSizeFunction)(HANDLE, LPDWORD);

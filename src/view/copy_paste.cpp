@@ -103,6 +103,12 @@ void PasteOverFile(HWND dialog)
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         return;
     }
+    // After a page that failed to load, the caret on screen belongs to no
+    // page: there is no place the user pointed at to paste over.
+    if (!PageShown()) {
+        ShowMessage(dialog, MSG_FILE_ACCESS_FAILED);
+        return;
+    }
     size_t length = 0;
     char *text = ReadClipboardText(dialog, &length);
     if (text == NULL) {

@@ -21,8 +21,8 @@ struct PageCopy {
 static void CopyShownPage(void *argument)
 {
     PageCopy *copy = (PageCopy *)argument;
-    copy->copied = CopyPageFromWindows(viewer.topLine, viewer.pageBytes, viewer.windowSize,
-                                       MapWindowForPage, copy->dialog, copy->page);
+    copy->copied = CopyBytesFromWindows(viewer.topLine * DUMP_LINE_BYTES, viewer.pageBytes,
+                                        MapWindowAt, copy->dialog, copy->page);
 }
 
 void LoadPage(HWND dialog, uint64_t line)

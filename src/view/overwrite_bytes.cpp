@@ -7,6 +7,7 @@
 #include "file/mapped_file.h"
 #include "file/page_copy.h"
 #include "file/view_guard.h"
+#include "res/resource.h"
 #include "view/load_page.h"
 
 struct BytesStore {
@@ -20,8 +21,8 @@ struct BytesStore {
 static void StoreBytes(void *argument)
 {
     BytesStore *store = (BytesStore *)argument;
-    store->stored = StoreBytesToWindows(store->offset, store->count, viewer.windowSize,
-                                        MapWindowForPage, store->dialog, store->bytes);
+    store->stored = StoreBytesToWindows(store->offset, store->count, MapWindowAt,
+                                        store->dialog, store->bytes);
 }
 
 // The text shown is stale once the file's bytes changed under it: it is
@@ -37,7 +38,10 @@ static void ShowPageAgain(HWND dialog)
 
 void StoreTypedDigits(HWND dialog)
 {
-    if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
+    // Read-only stores nothing, so the page stays as typed: shown again from
+    // the file it would lose digits the user has not left yet.
+    if (viewer.fileHandle == INVALID_HANDLE_VALUE
+        || IsDlgButtonChecked(dialog, IDC_READONLY) == BST_CHECKED) {
         return;
     }
     WriteBack(dialog, viewer.topLine);

@@ -19,6 +19,8 @@ int OverwriteFileBytes(HWND dialog, uint64_t offset, const unsigned char *bytes,
 
 // Stores the shown page's typed digits (WriteBack's rules) and shows the page
 // again from the file, carets kept: for before the file's bytes are read.
+// dialog is the main dialog. With its read-only box checked nothing is
+// stored and the page is left as it is, typed digits and all.
 void StoreTypedDigits(HWND dialog);
 
 #endif

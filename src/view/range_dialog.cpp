@@ -121,8 +121,8 @@ struct RangeRead {
 static void ReadRange(void *argument)
 {
     RangeRead *read = (RangeRead *)argument;
-    read->copied = CopyBytesFromWindows(read->start, read->size, viewer.windowSize,
-                                        MapWindowForPage, read->dialog, read->bytes);
+    read->copied = CopyBytesFromWindows(read->start, read->size, MapWindowAt, read->dialog,
+                                        read->bytes);
 }
 
 void CopyRangeToClipboard(HWND dialog, uint64_t start, uint32_t size, int cArray)
@@ -167,7 +167,8 @@ void HandleRange(HWND dialog)
         != IDOK) {
         return;
     }
-    // What is read comes from the file, the page's typed digits stored first.
+    // What is read comes from the file, the page's typed digits stored first
+    // (while read-only is clear; otherwise from the file as it is).
     StoreTypedDigits(dialog);
     if (request.action == IDC_RANGE_SAVE) {
         StartRangeSave(dialog, request.start, request.size);

@@ -10,9 +10,9 @@ namespace {
 // ranges: what a keystroke should come to. Returns 1 to swallow, else 0
 // with *handOn set.
 int Expected(int code, uintptr_t vk, int shift, int ctrl, int f3, int focus, int selection,
-             uintptr_t *handOn)
+             int other, uintptr_t *handOn)
 {
-    if (code < 0 || (focus != 1 && focus != 2)) {
+    if (code < 0 || (focus != 1 && focus != 2) || other) {
         *handOn = vk;
         return 0;
     }
@@ -64,26 +64,29 @@ TEST(KeyFilterRule, WholeKeySpaceMatchesTheRules)
                 for (int ctrl = 0; ctrl < 2; ++ctrl)
                     for (int f3 = 0; f3 < 2; ++f3)
                         for (int focus = 0; focus < 4; ++focus)
-                            for (int selection = 0; selection < 2; ++selection) {
+                            for (int selection = 0; selection < 2; ++selection)
+                            for (int other = 0; other < 2; ++other) {
                                 KeyFilterInput in = {code, vk, (unsigned char)shift,
                                                      (unsigned char)ctrl, (unsigned char)f3,
-                                                     (unsigned char)focus, (unsigned char)selection};
+                                                     (unsigned char)focus, (unsigned char)selection,
+                                                     (unsigned char)other};
                                 uintptr_t got = untouched;
                                 uintptr_t want = untouched;
                                 int swallow = KeyFilterSwallows(&in, &got);
-                                int expected = Expected(code, vk, shift, ctrl, f3, focus, selection, &want);
+                                int expected = Expected(code, vk, shift, ctrl, f3, focus, selection,
+                                                        other, &want);
                                 ++checked;
                                 if (swallow != expected || (!expected && got != want)) {
                                     if (++mismatches <= 10) {
                                         ADD_FAILURE() << "code " << code << " vk 0x" << std::hex << vk
                                                       << std::dec << " shift " << shift << " ctrl " << ctrl
                                                       << " f3 " << f3 << " focus " << focus << " selection "
-                                                      << selection << ": swallow " << swallow << " handOn 0x"
+                                                      << selection << " other " << other << ": swallow " << swallow << " handOn 0x"
                                                       << std::hex << got;
                                     }
                                 }
                             }
-    EXPECT_EQ(checked, 3 * 512 * 2 * 2 * 2 * 4 * 2);
+    EXPECT_EQ(checked, 3 * 512 * 2 * 2 * 2 * 4 * 2 * 2);
     EXPECT_EQ(mismatches, 0);
 }
 
@@ -93,6 +96,7 @@ struct NamedCase {
     int shift, ctrl, f3, focus, selection;
     int swallow;
     uintptr_t handOn;
+    int other = 0;  // the focus lies in another top-level window
 };
 
 TEST(KeyFilterRule, NamedKeys)
@@ -170,11 +174,19 @@ TEST(KeyFilterRule, NamedKeys)
         {"F3 held: backspace", 0x08, 0, 0, 1, 1, 0, 0, 0x08},
         {"F3 held: digit over a selection", '1', 0, 0, 1, 1, 1, 0, '1'},
         {"F3 held: keypad 2 lowered", 0x62, 0, 0, 1, 2, 1, 0, '2'},
+        // Typed into a file dialog or a message box after a column was
+        // focused: every key is that window's, unaltered.
+        {"other window: d", 'D', 0, 0, 0, 1, 0, 0, 'D', 1},
+        {"other window: enter", 0x0D, 0, 0, 0, 2, 0, 0, 0x0D, 1},
+        {"other window: shift+period", 0xBE, 1, 0, 0, 1, 0, 0, 0xBE, 1},
+        {"other window: digit over a hex selection", '4', 0, 0, 0, 1, 1, 0, '4', 1},
+        {"other window: keypad 5 not lowered", 0x65, 0, 0, 0, 1, 1, 0, 0x65, 1},
     };
     for (const NamedCase &c : cases) {
         SCOPED_TRACE(c.name);
         KeyFilterInput in = {0, c.vk, (unsigned char)c.shift, (unsigned char)c.ctrl,
-                             (unsigned char)c.f3, (unsigned char)c.focus, (unsigned char)c.selection};
+                             (unsigned char)c.f3, (unsigned char)c.focus, (unsigned char)c.selection,
+                             (unsigned char)c.other};
         uintptr_t handOn = 0xBADBAD;
         EXPECT_EQ(KeyFilterSwallows(&in, &handOn), c.swallow);
         if (!c.swallow) {
@@ -186,7 +198,7 @@ TEST(KeyFilterRule, NamedKeys)
 TEST(KeyFilterRule, HookCodeBelowZeroPassesUnchanged)
 {
     // Even a shifted keypad digit with a selection goes on as it came.
-    KeyFilterInput in = {-1, 0x63, 1, 0, 0, 1, 1};
+    KeyFilterInput in = {-1, 0x63, 1, 0, 0, 1, 1, 0};
     uintptr_t handOn = 0;
     EXPECT_EQ(KeyFilterSwallows(&in, &handOn), 0);
     EXPECT_EQ(handOn, 0x63u);
@@ -199,13 +211,14 @@ TEST(KeyFilterRule, HookCodeBelowZeroPassesUnchanged)
 
 
 // The hook's way of asking: every fact unknown, each read when asked for.
-// Records which facts were read (bits 1 Shift, 2 Ctrl, 4 F3, 8 selection).
+// Records which facts were read (bits 1 Shift, 2 Ctrl, 4 F3, 8 selection,
+// 16 the focus window).
 int ResolveLazily(const KeyFilterInput &truth, uintptr_t *handOn, unsigned *read)
 {
     KeyFilterInput in = {truth.code, truth.key, KEY_FACT_UNKNOWN, KEY_FACT_UNKNOWN,
-                         KEY_FACT_UNKNOWN, truth.editFocus, KEY_FACT_UNKNOWN};
+                         KEY_FACT_UNKNOWN, truth.editFocus, KEY_FACT_UNKNOWN, KEY_FACT_UNKNOWN};
     *read = 0;
-    for (int asked = 0; asked <= 4; ++asked) {
+    for (int asked = 0; asked <= 5; ++asked) {
         int verdict = KeyFilterSwallows(&in, handOn);
         unsigned bit = 0;
         switch (verdict) {
@@ -216,6 +229,7 @@ int ResolveLazily(const KeyFilterInput &truth, uintptr_t *handOn, unsigned *read
         case KEY_FILTER_NEEDS_CTRL: bit = 2; in.ctrlDown = truth.ctrlDown; break;
         case KEY_FILTER_NEEDS_F3: bit = 4; in.f3Down = truth.f3Down; break;
         case KEY_FILTER_NEEDS_SELECTION: bit = 8; in.hexSelection = truth.hexSelection; break;
+        case KEY_FILTER_NEEDS_WINDOW: bit = 16; in.otherWindow = truth.otherWindow; break;
         default: return -100 - verdict;
         }
         if (*read & bit) {
@@ -234,19 +248,20 @@ TEST(KeyFilterRule, LazyReadingGivesTheSameVerdictsAndSkipsOnlyIdleFacts)
     int mismatches = 0;
     for (int code : codes)
         for (uintptr_t vk = 0; vk < 0x100; ++vk)
-            for (unsigned facts = 0; facts < 16; ++facts)
+            for (unsigned facts = 0; facts < 32; ++facts)
                 for (int focus = 0; focus < 3; ++focus) {
                     KeyFilterInput truth = {code, vk, (unsigned char)(facts & 1),
                                             (unsigned char)((facts >> 1) & 1),
                                             (unsigned char)((facts >> 2) & 1), (unsigned char)focus,
-                                            (unsigned char)((facts >> 3) & 1)};
+                                            (unsigned char)((facts >> 3) & 1),
+                                            (unsigned char)((facts >> 4) & 1)};
                     uintptr_t fullHandOn = 0xBADBAD;
                     uintptr_t lazyHandOn = 0xBADBAD;
                     unsigned read = 0;
                     int full = KeyFilterSwallows(&truth, &fullHandOn);
                     int lazy = ResolveLazily(truth, &lazyHandOn, &read);
                     int bad = lazy != full || (!full && lazyHandOn != fullHandOn);
-                    for (unsigned bit = 1; bit < 16 && !bad; bit <<= 1) {
+                    for (unsigned bit = 1; bit < 32 && !bad; bit <<= 1) {
                         if (read & bit) {
                             continue;
                         }
@@ -256,6 +271,7 @@ TEST(KeyFilterRule, LazyReadingGivesTheSameVerdictsAndSkipsOnlyIdleFacts)
                         other.ctrlDown = (unsigned char)((flipped >> 1) & 1);
                         other.f3Down = (unsigned char)((flipped >> 2) & 1);
                         other.hexSelection = (unsigned char)((flipped >> 3) & 1);
+                        other.otherWindow = (unsigned char)((flipped >> 4) & 1);
                         uintptr_t otherHandOn = 0xBADBAD;
                         int verdict = KeyFilterSwallows(&other, &otherHandOn);
                         bad = verdict != full || (!full && otherHandOn != fullHandOn);
@@ -279,22 +295,22 @@ TEST(KeyFilterRule, CommonKeysReadFewFacts)
         unsigned read;
     } cases[] = {
         {"idle", 'G', 1, 1, 1, 0, 1, 0},
-        {"shift", 0x25, 1, 0, 0, 1, 0, 1},
-        {"arrow", 0x25, 0, 0, 0, 1, 1, 1},
-        {"page down", 0x22, 0, 0, 0, 2, 0, 1},
-        {"digit", '7', 0, 0, 0, 1, 0, 1 | 8},
-        {"keypad digit", 0x67, 0, 0, 0, 1, 0, 1 | 8},
-        {"digit over a selection", '7', 0, 0, 0, 1, 1, 1 | 8 | 4},
-        {"ctrl+F", 'F', 0, 1, 0, 1, 1, 1 | 2},
-        {"F", 'F', 0, 0, 0, 1, 0, 1 | 2 | 8},
-        {"G", 'G', 0, 0, 0, 1, 0, 1 | 2 | 4},
-        {"G with F3", 'G', 0, 0, 1, 2, 0, 1 | 2 | 4},
-        {"ctrl+G", 'G', 0, 1, 0, 1, 1, 1 | 2},
-        {"F3 key", 0x72, 0, 0, 0, 1, 1, 1},
+        {"shift", 0x25, 1, 0, 0, 1, 0, 16 | 1},
+        {"arrow", 0x25, 0, 0, 0, 1, 1, 16 | 1},
+        {"page down", 0x22, 0, 0, 0, 2, 0, 16 | 1},
+        {"digit", '7', 0, 0, 0, 1, 0, 16 | 1 | 8},
+        {"keypad digit", 0x67, 0, 0, 0, 1, 0, 16 | 1 | 8},
+        {"digit over a selection", '7', 0, 0, 0, 1, 1, 16 | 1 | 8 | 4},
+        {"ctrl+F", 'F', 0, 1, 0, 1, 1, 16 | 1 | 2},
+        {"F", 'F', 0, 0, 0, 1, 0, 16 | 1 | 2 | 8},
+        {"G", 'G', 0, 0, 0, 1, 0, 16 | 1 | 2 | 4},
+        {"G with F3", 'G', 0, 0, 1, 2, 0, 16 | 1 | 2 | 4},
+        {"ctrl+G", 'G', 0, 1, 0, 1, 1, 16 | 1 | 2},
+        {"F3 key", 0x72, 0, 0, 0, 1, 1, 16 | 1},
     };
     for (const auto &c : cases) {
         KeyFilterInput truth = {0, c.vk, (unsigned char)c.shift, (unsigned char)c.ctrl,
-                                (unsigned char)c.f3, (unsigned char)c.focus, (unsigned char)c.selection};
+                                (unsigned char)c.f3, (unsigned char)c.focus, (unsigned char)c.selection, 0};
         uintptr_t handOn = 0;
         unsigned read = 0;
         EXPECT_GE(ResolveLazily(truth, &handOn, &read), 0) << c.name;

@@ -24,7 +24,7 @@ struct FakeMapping {
     uint32_t viewBytes = 0;
     int maps = 0;
     int failAt = 0;  // fail the map call with this number (1-based); 0 never
-    std::vector<uint64_t> lines;
+    std::vector<uint64_t> offsets;  // the byte each map was asked for
 
     FakeMapping(uint64_t size, uint32_t granularity) : file(size)
     {
@@ -44,18 +44,19 @@ struct FakeMapping {
         viewOffset = 1;
     }
 
-    static int Map(void *context, uint64_t line, WindowSpan *span, unsigned char **base)
+    static int Map(void *context, uint64_t at, WindowSpan *span, unsigned char **base)
     {
         FakeMapping *m = (FakeMapping *)context;
-        m->lines.push_back(line);
+        m->offsets.push_back(at);
         m->maps++;
         if (m->maps == m->failAt) {
             m->Unmap();
             return 0;
         }
         WindowSpan s;
-        uint64_t offset = LocateWindow(line, m->windowSize, m->file.size(), &s);
-        if (offset != m->viewOffset) {
+        uint64_t offset = LocateByteWindow(at, m->windowSize, m->file.size(), &s);
+        // A window of one byte lies at offset 1 too: no view is what says none.
+        if (m->view == nullptr || offset != m->viewOffset) {
             m->Unmap();
             m->view = (unsigned char *)malloc(s.windowBytes);
             memcpy(m->view, &m->file[offset], s.windowBytes);
@@ -88,8 +89,8 @@ TEST(PageCopy, EveryTopLineMatchesTheFileAcrossWindows)
                 unsigned char page[768];
                 memset(page, 0xEE, sizeof page);
                 m.maps = 0;
-                ASSERT_EQ(CopyPageFromWindows(top, pageBytes, m.windowSize,
-                                              FakeMapping::Map, &m, page), 1);
+                ASSERT_EQ(CopyBytesFromWindows(top * 16, pageBytes, FakeMapping::Map, &m, page),
+                          1);
                 ASSERT_EQ(memcmp(page, &m.file[top * 16], pageBytes), 0)
                     << windowSize << ' ' << size << ' ' << top;
                 // Only the windows under the page are asked for; the last stays mapped.
@@ -107,17 +108,17 @@ TEST(PageCopy, StraddlingPageAtTheGranularity)
 {
     FakeMapping m(2 * 65536 + 500, 65536);
     unsigned char page[768];
-    ASSERT_EQ(CopyPageFromWindows(4090, 768, m.windowSize, FakeMapping::Map, &m, page), 1);
+    ASSERT_EQ(CopyBytesFromWindows(4090 * 16, 768, FakeMapping::Map, &m, page), 1);
     EXPECT_EQ(memcmp(page, &m.file[4090 * 16], 768), 0);
-    ASSERT_EQ(m.lines.size(), 2u);
-    EXPECT_EQ(m.lines[0], 4090u);
-    EXPECT_EQ(m.lines[1], 4090u + 4096);
+    ASSERT_EQ(m.offsets.size(), 2u);
+    EXPECT_EQ(m.offsets[0], 4090u * 16);
+    EXPECT_EQ(m.offsets[1], 65536u);
     EXPECT_EQ(m.viewOffset, 65536u);
 
     // A page that ends exactly at its window's end needs that window only.
-    m.lines.clear();
-    ASSERT_EQ(CopyPageFromWindows(4096 - 48, 768, m.windowSize, FakeMapping::Map, &m, page), 1);
-    EXPECT_EQ(m.lines.size(), 1u);
+    m.offsets.clear();
+    ASSERT_EQ(CopyBytesFromWindows((4096 - 48) * 16, 768, FakeMapping::Map, &m, page), 1);
+    EXPECT_EQ(m.offsets.size(), 1u);
     EXPECT_EQ(memcmp(page, &m.file[(4096 - 48) * 16], 768), 0);
 }
 
@@ -125,7 +126,7 @@ TEST(PageCopy, SmallFileIsOneWindowForEveryLine)
 {
     FakeMapping m(100, 65536);
     unsigned char page[768];
-    ASSERT_EQ(CopyPageFromWindows(0, 100, m.windowSize, FakeMapping::Map, &m, page), 1);
+    ASSERT_EQ(CopyBytesFromWindows(0, 100, FakeMapping::Map, &m, page), 1);
     EXPECT_EQ(m.maps, 1);
     EXPECT_EQ(memcmp(page, m.file.data(), 100), 0);
 }
@@ -137,14 +138,14 @@ TEST(PageCopy, FailedMapStopsTheCopy)
         FakeMapping m(4096, 1024);
         m.failAt = 1;
         memset(page, 0xEE, sizeof page);
-        EXPECT_EQ(CopyPageFromWindows(10, 768, m.windowSize, FakeMapping::Map, &m, page), 0);
+        EXPECT_EQ(CopyBytesFromWindows(10 * 16, 768, FakeMapping::Map, &m, page), 0);
         EXPECT_EQ(page[0], 0xEE);
     }
     {
         FakeMapping m(4096, 1024);
         m.failAt = 2;
         memset(page, 0xEE, sizeof page);
-        EXPECT_EQ(CopyPageFromWindows(60, 768, m.windowSize, FakeMapping::Map, &m, page), 0);
+        EXPECT_EQ(CopyBytesFromWindows(60 * 16, 768, FakeMapping::Map, &m, page), 0);
         EXPECT_EQ(memcmp(page, &m.file[960], 64), 0);
         EXPECT_EQ(page[64], 0xEE);
         EXPECT_EQ(m.maps, 2);
@@ -170,8 +171,7 @@ TEST(PageCopy, StoreWritesThePageAndNothingElse)
                 page[i] = (unsigned char)(top + i * 3);
             std::vector<unsigned char> expected = m.file;
             memcpy(&expected[top * 16], page, pageBytes);
-            ASSERT_EQ(StorePageToWindows(top, pageBytes, m.windowSize,
-                                         FakeMapping::Map, &m, page), 1);
+            ASSERT_EQ(StoreBytesToWindows(top * 16, pageBytes, FakeMapping::Map, &m, page), 1);
             m.Unmap();
             ASSERT_TRUE(m.file == expected) << windowSize << ' ' << top;
         }
@@ -185,7 +185,7 @@ TEST(PageCopy, FailedStoreKeepsWhatWasStored)
     unsigned char page[768];
     memset(page, 0xAB, sizeof page);
     std::vector<unsigned char> before = m.file;
-    EXPECT_EQ(StorePageToWindows(60, 768, m.windowSize, FakeMapping::Map, &m, page), 0);
+    EXPECT_EQ(StoreBytesToWindows(60 * 16, 768, FakeMapping::Map, &m, page), 0);
     m.Unmap();
     for (int i = 0; i < 4096; ++i) {
         unsigned char want = (i >= 960 && i < 1024) ? 0xAB : before[i];
@@ -208,11 +208,11 @@ TEST(PageCopy, StoreBytesAtAnyOffsetCrossesWindows)
                 std::vector<unsigned char> bytes(count, (unsigned char)(offset + count));
                 std::vector<unsigned char> expected = m.file;
                 memcpy(&expected[offset], bytes.data(), count);
-                ASSERT_EQ(StoreBytesToWindows(offset, count, m.windowSize, FakeMapping::Map, &m,
-                                              bytes.data()), 1);
+                ASSERT_EQ(StoreBytesToWindows(offset, count, FakeMapping::Map, &m, bytes.data()),
+                          1);
                 std::vector<unsigned char> back(count);
-                ASSERT_EQ(CopyBytesFromWindows(offset, count, m.windowSize, FakeMapping::Map, &m,
-                                               back.data()), 1);
+                ASSERT_EQ(CopyBytesFromWindows(offset, count, FakeMapping::Map, &m, back.data()),
+                          1);
                 ASSERT_TRUE(back == bytes);
                 m.Unmap();
                 ASSERT_TRUE(m.file == expected) << windowSize << ' ' << offset << ' ' << count;
@@ -223,9 +223,44 @@ TEST(PageCopy, StoreBytesAtAnyOffsetCrossesWindows)
     m.failAt = 2;
     std::vector<unsigned char> before = m.file;
     std::vector<unsigned char> bytes(2000, 0xCD);
-    EXPECT_EQ(StoreBytesToWindows(1000, 2000, m.windowSize, FakeMapping::Map, &m, bytes.data()),
-              0);
+    EXPECT_EQ(StoreBytesToWindows(1000, 2000, FakeMapping::Map, &m, bytes.data()), 0);
     m.Unmap();
     for (int i = 0; i < 4096; ++i)
         ASSERT_EQ(m.file[i], (i >= 1000 && i < 1024) ? 0xCD : before[i]) << i;
+}
+
+// Windows of any size, not only multiples of a line: a file under 16 bytes
+// is one window shorter than a line, and windows smaller than a line or
+// cutting lines in two are walked the same way. Every run stores and reads
+// back exactly its bytes and touches nothing around them.
+TEST(PageCopy, AnyWindowSizeStoresAndReadsBack)
+{
+    struct Case {
+        uint64_t size;
+        uint32_t windowSize;  // 0: the whole file, as a file under the granularity maps
+    };
+    const Case cases[] = {{1, 0},   {10, 0},  {15, 0},  {16, 0},  {17, 0},  {100, 1},
+                          {100, 3}, {100, 7}, {100, 10}, {100, 15}, {100, 16}, {100, 17},
+                          {100, 24}};
+    for (const Case &c : cases) {
+        FakeMapping m(c.size, 65536);
+        if (c.windowSize != 0)
+            m.windowSize = c.windowSize;
+        for (uint64_t offset = 0; offset < c.size; ++offset) {
+            for (uint64_t count = 1; offset + count <= c.size; count += 5) {
+                std::vector<unsigned char> bytes(count, (unsigned char)(0xA0 + offset));
+                std::vector<unsigned char> expected = m.file;
+                memcpy(&expected[offset], bytes.data(), count);
+                ASSERT_EQ(StoreBytesToWindows(offset, (uint32_t)count, FakeMapping::Map, &m,
+                                              bytes.data()), 1);
+                std::vector<unsigned char> back(count);
+                ASSERT_EQ(CopyBytesFromWindows(offset, (uint32_t)count, FakeMapping::Map, &m,
+                                               back.data()), 1);
+                ASSERT_TRUE(back == bytes) << c.size << ' ' << c.windowSize << ' ' << offset;
+                m.Unmap();
+                ASSERT_TRUE(m.file == expected)
+                    << c.size << ' ' << c.windowSize << ' ' << offset << ' ' << count;
+            }
+        }
+    }
 }

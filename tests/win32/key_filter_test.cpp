@@ -14,6 +14,8 @@
 
 #include <string.h>
 
+#include <string>
+
 namespace {
 
 const int FILE_BYTES = 4096;
@@ -556,6 +558,76 @@ TEST_F(KeyFilterTest, JumpBoxGetsEveryKey)
     // Shift+End selected the rest of the box.
     EXPECT_EQ(SelectionOf(jump).start, 0u);
     EXPECT_EQ(SelectionOf(jump).end, 1u);
+}
+
+// Drives a modal window of the thread from a timer inside its own loop: types
+// real keys into it once it is up, then reads it and closes it.
+struct ModalDrive {
+    const char *caption;
+    const char *keys;  // typed as characters; null: the key below
+    WORD key;
+    int phase;
+    int ticks;
+    std::string nameBox;  // the open dialog's file name, as typed
+    int leftOpen;         // the keys did not close it
+};
+ModalDrive modal;
+
+void CALLBACK DriveModal(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = FindWindowA("#32770", modal.caption);
+    if (box == NULL || !IsWindowVisible(box)) {
+        if (++modal.ticks > 300 || modal.phase > 0) {
+            KillTimer(NULL, timer);
+        }
+        return;
+    }
+    if (modal.phase == 0) {
+        SetForegroundWindow(box);
+        for (const char *c = modal.keys; c != NULL && *c != '\0'; c++) {
+            InjectKey((WORD)(VkKeyScanA(*c) & 0xFF));
+        }
+        if (modal.keys == NULL) {
+            InjectKey(modal.key);
+        }
+        modal.phase = 1;
+    } else if (++modal.phase > 10) {
+        // The file name box: the combo box of the explorer-style dialog.
+        char name[MAX_PATH] = "";
+        GetDlgItemTextA(box, 0x47C, name, sizeof name);
+        modal.nameBox = name;
+        modal.leftOpen = 1;
+        KillTimer(NULL, timer);
+        PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+// Keys typed into another window of the thread are that window's, whatever
+// dump column was clicked last: the open dialog's name box gets every letter,
+// with or without a hex selection, and Enter answers a message box.
+TEST_F(KeyFilterTest, OtherWindowsGetTheirOwnKeys)
+{
+    Open();
+    for (int selected = 0; selected < 2; selected++) {
+        ClickAt(viewer.hexEdit, 5, 5);
+        ASSERT_EQ(viewer.editFocus, 1);
+        if (selected) {
+            SelectHexBytes();
+        }
+        HANDLE open = viewer.fileHandle;
+        modal = ModalDrive{"開く", "data.bin", 0, 0, 0, "", 0};
+        SetTimer(NULL, 0, 20, DriveModal);
+        SendMessageA(dialog, WM_COMMAND, IDM_OPEN, 0);
+        EXPECT_EQ(modal.nameBox, "data.bin") << (selected ? "with a selection" : "no selection");
+        EXPECT_EQ(viewer.fileHandle, open) << "the dialog was cancelled";
+    }
+
+    ClickAt(viewer.charEdit, 5, 5);
+    ASSERT_EQ(viewer.editFocus, 2);
+    modal = ModalDrive{"ﾒｯｾｰｼﾞ", NULL, VK_RETURN, 0, 0, "", 0};
+    SetTimer(NULL, 0, 20, DriveModal);
+    EXPECT_EQ(MessageBoxA(dialog, "Enter", "ﾒｯｾｰｼﾞ", MB_OK), IDOK);
+    EXPECT_EQ(modal.leftOpen, 0);
 }
 
 // Without a hook the columns take every key: the failure is not hidden.
