@@ -4,6 +4,9 @@
 
 static int VariantAt(const SearchVariant *variant, const unsigned char *bytes)
 {
+    // Most positions fail at once: no call for them.
+    if ((bytes[0] & variant->mask[0]) != variant->value[0])
+        return 0;
     if (variant->exact)
         return memcmp(bytes, variant->value, variant->length) == 0;
     for (uint32_t i = 0; i < variant->length; i++) {
