@@ -4,8 +4,8 @@
 #include "app/main_dialog.h"
 #include "app/session_end.h"
 #include "base/viewer_state.h"
+#include "bytes/range_save.h"
 #include "res/resource.h"
-#include "view/range_save.h"
 
 #include <commctrl.h>
 

@@ -48,7 +48,8 @@ struct ViewerState {
     // count changed may be stale.
     uint32_t storeCount;
 
-    // 0 none, 1 the hex column, 2 the character column (the key filter's switch).
+    // The dump column the keyboard serves, COLUMN_NONE while a dialog of
+    // the program's own has it (the key filter's switch).
     unsigned char editFocus;
     // The dump column that last had the focus, whose caret the status line
     // shows: COLUMN_HEX or COLUMN_CHAR, never none.

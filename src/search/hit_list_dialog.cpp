@@ -1,6 +1,7 @@
 #include "search/hit_list_dialog.h"
 
 #include "base/byte_cell.h"
+#include "base/dialog_focus.h"
 #include "base/dump_page.h"
 #include "base/messages.h"
 #include "base/paint_nothing.h"
@@ -14,8 +15,8 @@
 #include "search/search_pattern.h"
 #include "search/search_progress.h"
 #include "view/caret_offset.h"
-#include "view/caret_status.h"
 #include "view/load_page.h"
+#include "view/select_bytes.h"
 
 // The rows' offsets and the encodings that matched there, and the hits
 // counted in all (past the list's end too).
@@ -189,14 +190,8 @@ static void ShowChosenHit(void)
         !OffsetOnPage(offset + hitLength - 1, viewer.topLine, viewer.pageBytes)) {
         LoadPage(viewer.mainDialog, offset / DUMP_LINE_BYTES);
     }
-    // A failed load has said so; its text belongs to no page.
-    if (!viewer.pageRendered) {
-        return;
-    }
-    SetFocus(viewer.hexEdit);
-    uint32_t caret = HexCaretAt(offset, viewer.topLine);
-    SendMessageA(viewer.hexEdit, EM_SETSEL, caret, caret + hitLength * HEX_CELL_CHARS - 1);
-    ShowStatusLine();
+    // After a failed load, which has said so, no page is shown to select on.
+    SelectFileBytes(COLUMN_HEX, offset, hitLength, 1);
 }
 
 static void CloseHitList(HWND dialog)
@@ -215,10 +210,7 @@ INT_PTR CALLBACK HitListDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         ShowProgramIcon(dialog);
         return TRUE;
     case WM_ACTIVATE:
-        // Keys in the list are never the dump columns' keys.
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            viewer.editFocus = 0;
-        }
+        LeaveColumnsOnActivate(wParam);
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

@@ -12,8 +12,8 @@
 #include "search/search_progress.h"
 #include "search/search_scan.h"
 #include "view/caret_offset.h"
-#include "view/caret_status.h"
 #include "view/load_page.h"
+#include "view/select_bytes.h"
 
 #include <string.h>
 
@@ -115,10 +115,7 @@ int StartSearch(HWND dialog)
 static void ShowHit(const SearchHit *hit)
 {
     LoadPage(viewer.mainDialog, hit->offset / DUMP_LINE_BYTES);
-    uint32_t index = (uint32_t)(hit->offset - viewer.topLine * DUMP_LINE_BYTES);
-    SendMessageA(viewer.hexEdit, EM_SETSEL, index * HEX_CELL_CHARS,
-                 (index + hit->length) * HEX_CELL_CHARS - 1);
-    ShowStatusLine();
+    SelectFileBytes(COLUMN_HEX, hit->offset, hit->length, 0);
 }
 
 int ScanForwardOnce(SearchHit *hit)

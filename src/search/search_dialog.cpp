@@ -1,6 +1,8 @@
 #include "search/search_dialog.h"
 
+#include "base/byte_cell.h"
 #include "base/center_window.h"
+#include "base/dialog_focus.h"
 #include "base/paint_nothing.h"
 #include "base/program_icon.h"
 #include "base/viewer_state.h"
@@ -48,16 +50,12 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_INITDIALOG:
         ShowProgramIcon(dialog);
-        viewer.editFocus = 0;
+        viewer.editFocus = COLUMN_NONE;
         CenterOnDesktop(dialog);
         InitSearchDialog(dialog);
         return TRUE;
     case WM_ACTIVATE:
-        // Keys typed into the search box are never the dump columns' keys,
-        // whichever column was clicked in between.
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            viewer.editFocus = 0;
-        }
+        LeaveColumnsOnActivate(wParam);
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

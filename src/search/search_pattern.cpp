@@ -4,7 +4,7 @@
 
 #include "base/messages.h"
 #include "edit/hex_pair.h"
-#include "view/char_codes.h"
+#include "decode/char_codes.h"
 
 #define MASK_EXACT 0xFF
 #define MASK_EITHER_CASE 0xDF

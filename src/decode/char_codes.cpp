@@ -1,4 +1,4 @@
-#include "view/char_codes.h"
+#include "decode/char_codes.h"
 
 int IsShiftJisLead(unsigned char b)
 {
