@@ -62,6 +62,18 @@ uint32_t DecodeUtf8(const unsigned char *bytes, uint32_t available, uint32_t *co
     return length;
 }
 
+uint32_t DecodeUtf16(const uint16_t *units, uint32_t available, uint32_t *codePoint)
+{
+    uint32_t unit = units[0];
+    if (unit >= 0xD800 && unit <= 0xDBFF && available >= 2 && units[1] >= 0xDC00 &&
+        units[1] <= 0xDFFF) {
+        *codePoint = 0x10000 + ((unit - 0xD800) << 10) + (units[1] - 0xDC00u);
+        return 2;
+    }
+    *codePoint = unit;
+    return 1;
+}
+
 uint32_t EncodeUtf8(uint32_t codePoint, unsigned char *bytes)
 {
     if (codePoint < 0x80) {

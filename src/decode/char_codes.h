@@ -1,5 +1,6 @@
 // Which bytes form one character: code page 932 by its lead and trail byte
-// ranges, and UTF-8 by its encoding rules, both ways.
+// ranges, UTF-8 by its encoding rules, both ways, and UTF-16's surrogate
+// pairs.
 #ifndef KORVEX_CHAR_CODES_H
 #define KORVEX_CHAR_CODES_H
 
@@ -19,6 +20,10 @@ int IsShiftJisLead(unsigned char byte);
 // (C0, C1, F5-FF), a missing continuation, an overlong form, a surrogate,
 // or bytes running past available.
 uint32_t DecodeUtf8(const unsigned char *bytes, uint32_t available, uint32_t *codePoint);
+
+// The code point of the UTF-16 units at units[0] (available at least 1): 2
+// for a surrogate pair, else 1 with the unit itself, a lone surrogate too.
+uint32_t DecodeUtf16(const uint16_t *units, uint32_t available, uint32_t *codePoint);
 
 // Puts the UTF-8 bytes of a code point (at most 0x10FFFF) into bytes: 1 to
 // 4, the count returned.

@@ -99,13 +99,9 @@ static void PutShiftJis(SearchPattern *pattern, const unsigned char *text, uint3
 static void PutUtf8(SearchPattern *pattern, const uint16_t *wide, uint32_t units, int fold)
 {
     SearchVariant *variant = NewVariant(pattern, ENCODING_UTF8);
-    for (uint32_t i = 0; i < units; i++) {
-        uint32_t codePoint = wide[i];
-        if (codePoint >= 0xD800 && codePoint <= 0xDBFF && i + 1 < units &&
-            wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
-            codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (wide[i + 1] - 0xDC00u);
-            i++;
-        }
+    for (uint32_t i = 0; i < units;) {
+        uint32_t codePoint = 0;
+        i += DecodeUtf16(wide + i, units - i, &codePoint);
         unsigned char bytes[4];
         uint32_t size = EncodeUtf8(codePoint, bytes);
         for (uint32_t k = 0; k < size; k++)

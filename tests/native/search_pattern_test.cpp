@@ -124,6 +124,15 @@ TEST(SearchPattern, StringInEachEncoding)
     }
 }
 
+// U+1F600 and an a, whatever the text.
+uint32_t OutsideTheBmp(const char *, uint32_t, uint16_t *wide, uint32_t)
+{
+    wide[0] = 0xD83D;
+    wide[1] = 0xDE00;
+    wide[2] = 'a';
+    return 3;
+}
+
 TEST(SearchPattern, StringEdges)
 {
     SearchPattern pattern;
@@ -137,6 +146,10 @@ TEST(SearchPattern, StringEdges)
     EXPECT_EQ(Variants(pattern),
               (std::vector<std::string>{"SJIS 61 83", "LE 61 00", "BE 00 61", "UTF-8 61"}));
     EXPECT_FALSE(StringSearchPattern("\x83", ENCODING_UTF8, 0, ConvertedWide, &pattern));
+
+    // A conversion that gives a surrogate pair: one four-byte character.
+    ASSERT_TRUE(StringSearchPattern("x", ENCODING_UTF8, 1, OutsideTheBmp, &pattern));
+    EXPECT_EQ(Variants(pattern), (std::vector<std::string>{"UTF-8 F0 9F 98 80 41/c"}));
 
     // Text the conversion refuses, and no text.
     EXPECT_FALSE(StringSearchPattern("a\x85\x40", ENCODING_UTF16LE, 0, ConvertedWide, &pattern));
