@@ -32,7 +32,6 @@ static void InitMainDialog(HWND dialog)
     viewer.mainDialog = dialog;
     DragAcceptFiles(dialog, TRUE);
 
-    memset(viewer.pattern, 0, sizeof viewer.pattern);
     viewer.fileHandle = INVALID_HANDLE_VALUE;
     viewer.mappingHandle = NULL;
     viewer.viewBase = NULL;
