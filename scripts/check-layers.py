@@ -15,7 +15,7 @@ import re
 import sys
 
 # From the bottom up; the one place the order is written.
-ROOMS = "res base file edit view bytes search app".split()
+ROOMS = "res base decode file edit view bytes inspector search app".split()
 
 SOURCE_SUFFIXES = (".c", ".cpp", ".h", ".rc")
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')

@@ -12,6 +12,11 @@
 # OUTDIR/SHA256SUMS listing both; prints the zips' paths, one a line. Builds
 # and tests nothing: scripts/package.sh is the release command.
 #
+# The readme says which builds the tests start on this host: of its lines
+# tagged "@RAN <builds>@", it keeps those whose tag names exactly the Wines
+# that korvex_wine_plan (scripts/wine-probe.sh) runs, "32", "64" or "32 64",
+# without the tag, and drops the others.
+#
 # The same commit gives the same zips byte for byte: the members are stored
 # in a fixed order, both with the commit's time (or SOURCE_DATE_EPOCH), with
 # no extra fields and no Unix attributes.
@@ -27,6 +32,9 @@ done
 
 # shellcheck source=scripts/version.sh
 source "$root/scripts/version.sh"
+# shellcheck source=scripts/wine-probe.sh
+source "$root/scripts/wine-probe.sh"
+ran="$(korvex_wine_plan | awk '$2 == "run" { printf "%s%s", separator, $1; separator = " " }')"
 stamp="${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}"
 
 mkdir -p "$out"
@@ -34,7 +42,7 @@ staging="$(mktemp -d)"
 trap 'rm -rf "$staging"' EXIT
 
 # iconv fails on a character code page 932 lacks.
-sed "s/@VERSION@/$KORVEX_VERSION/g; s/\$/\r/" "$root/docs/readme.ja.txt" \
+sed "s/^@RAN $ran@//; /^@RAN /d; s/@VERSION@/$KORVEX_VERSION/g; s/\$/\r/" "$root/docs/readme.ja.txt" \
     | iconv -f UTF-8 -t CP932 >"$staging/readme.txt"
 
 zips=()

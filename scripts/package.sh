@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The release command. Sets up, builds and runs every test layer as
-# scripts/test.sh does (its package layer makes the zips from the
-# Korvex.exe of each build and checks them), and only when all of them
-# passed leaves the release in dist/:
+# The release command. Sets up, builds and runs every test layer as CI runs
+# scripts/test.sh: the Wine layers for both builds where the host runs
+# 32-bit code, for the x86_64 build where it runs none (the package layer
+# makes the zips from the Korvex.exe of each build, checks them, and their
+# readme says which builds ran). Only when all of them passed does it leave
+# the release in dist/:
 #   dist/korvex-<version>-win32.zip   the i686 Korvex.exe and readme.txt
 #   dist/korvex-<version>-win64.zip   the x86_64 Korvex.exe and readme.txt
 #   dist/SHA256SUMS                   both zips' SHA-256 (sha256sum -c reads it)
@@ -11,7 +13,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
-bash scripts/test.sh
+KORVEX_RELEASE=1 bash scripts/test.sh
 
 rm -rf dist
 mkdir dist

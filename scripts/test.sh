@@ -7,7 +7,8 @@
 #   3. end-to-end   Korvex.exe under Wine, driven from outside (tests/e2e)
 #                   (2 and 3 run the build of the Wine the host can run: the
 #                   i686 one under 32-bit Wine, or the x86_64 one under
-#                   64-bit Wine; under CI both where the host runs both)
+#                   64-bit Wine; under CI and for a release both where
+#                   the host runs both)
 #   4. package      the release zips of both builds (the exe of each build
 #                   the Wine layers ran checked as the one they ran), and
 #                   two clean clones building them byte for byte

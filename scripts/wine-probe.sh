@@ -32,9 +32,10 @@ korvex_host_runs_32bit() {
 # Which builds the Wine layers of scripts/test.sh run here, one line per
 # build: "32 run WHY", or "32 skip WHY" for one that is built but not run
 # (and the same for 64). The i686 build runs where the host runs 32-bit code,
-# the x86_64 build where it runs none; under CI (CI=true) a host that runs
-# both runs both, so that neither rots unseen. KORVEX_WINE_ARCH=32 or 64
-# forces one.
+# the x86_64 build where it runs none; under CI (CI=true) and for a release
+# (KORVEX_RELEASE=1, which scripts/package.sh sets) a host that runs both
+# runs both, so that neither rots unseen and a release ships none that its
+# tests could have started and did not. KORVEX_WINE_ARCH=32 or 64 forces one.
 korvex_wine_plan() {
     case "${KORVEX_WINE_ARCH:-}" in
     32)
@@ -56,9 +57,12 @@ korvex_wine_plan() {
         elif [ "${CI:-}" = true ]; then
             echo "32 run this host runs 32-bit code"
             echo "64 run CI runs both builds on a host that runs both"
+        elif [ "${KORVEX_RELEASE:-}" = 1 ]; then
+            echo "32 run this host runs 32-bit code"
+            echo "64 run a release runs both builds on a host that runs both, as CI does"
         else
             echo "32 run this host runs 32-bit code"
-            echo "64 skip outside CI a host that runs 32-bit code runs the i686 build"
+            echo "64 skip outside CI and a release a host that runs 32-bit code runs the i686 build"
         fi
         ;;
     esac

@@ -3,13 +3,13 @@
 // key class, next to the calls it may make; then real keystrokes sent with
 // SendInput into the hex column, with the filter installed and removed.
 // Prints the figures; no checks.
-#include "app/startup.h"
 #include "app/file_life.h"
+#include "app/startup.h"
 #include "base/viewer_state.h"
 #include "edit/key_filter.h"
 #include "file/mapped_file.h"
+#include "inspector/inspector_window.h"
 #include "res/resource.h"
-#include "view/values_window.h"
 
 #include <stdio.h>
 #include <stdlib.h>

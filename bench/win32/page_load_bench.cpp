@@ -1,13 +1,13 @@
 // korvex_wine_bench: what a page move costs in the real main dialog, within
 // one mapped window and across windows, and what memory a 4096 GB file
 // takes while the page moves all over it. Prints the figures; no checks.
-#include "app/startup.h"
 #include "app/file_life.h"
+#include "app/startup.h"
 #include "base/viewer_state.h"
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
+#include "inspector/inspector_window.h"
 #include "view/caret_status.h"
-#include "view/values_window.h"
 #include "view/load_page.h"
 
 #include <psapi.h>

@@ -16,11 +16,11 @@
 #include "app/startup.h"
 #include "base/clipboard_text.h"
 #include "base/viewer_state.h"
+#include "bytes/copy_format.h"
+#include "bytes/range_dialog.h"
+#include "bytes/range_save.h"
 #include "file/mapped_file.h"
 #include "file/page_copy.h"
-#include "view/copy_format.h"
-#include "view/range_dialog.h"
-#include "view/range_save.h"
 
 #include <stdio.h>
 #include <stdlib.h>

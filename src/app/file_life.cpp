@@ -2,6 +2,7 @@
 
 #include "base/viewer_state.h"
 #include "bytes/checksum_dialog.h"
+#include "bytes/range_save.h"
 #include "edit/write_back.h"
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
@@ -10,18 +11,18 @@
 #include "search/incremental_search.h"
 #include "view/caret_status.h"
 #include "view/load_page.h"
-#include "view/range_save.h"
 
-// The menu commands that act on the open file: there exactly while one is
-// open, whichever way it was opened or closed.
+// The menu commands that act on the open file.
 static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE, IDM_CHECKSUM};
 
-static void EnableFileCommands(HWND dialog, int enable)
+void ShowFileOpen(HWND dialog, int open)
 {
     HMENU menu = GetMenu(dialog);
     for (UINT command : fileCommands) {
-        EnableMenuItem(menu, command, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(menu, command, MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
     }
+    EnableWindow(GetDlgItem(dialog, IDC_GO), open);
+    SendMessageA(viewer.hexEdit, EM_SETREADONLY, !open, 0);
 }
 
 void CloseFile(HWND dialog)
@@ -35,20 +36,18 @@ void CloseFile(HWND dialog)
     CloseChecksumDialog();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
-    EnableFileCommands(dialog, 0);
+    ShowFileOpen(dialog, 0);
     ShowStatusLine();
 }
 
 void OpenFile(HWND dialog, const char *path)
 {
     CloseFile(dialog);
-    SendMessageA(viewer.hexEdit, EM_SETREADONLY, FALSE, 0);
     if (!OpenMappedFile(dialog, path)) {
         return;
     }
+    ShowFileOpen(dialog, 1);
     ShowFirstPage(dialog);
-    EnableWindow(GetDlgItem(dialog, IDC_GO), TRUE);
-    EnableFileCommands(dialog, 1);
 }
 
 void OpenChosenFile(HWND dialog)

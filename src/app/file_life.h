@@ -7,14 +7,20 @@
 
 #include <windows.h>
 
-// Closes the file shown, then opens path, shows its first page and enables
-// the commands that need a file. Success shows as fileHandle not
+// Enables what needs an open file when open is 1 and grays it when it is 0:
+// the menu's file commands, IDC_GO, and typing in the hex column (read-only
+// without a file). The main dialog's start, OpenFile's success and CloseFile
+// call it, so that all of it follows whether a file is open.
+void ShowFileOpen(HWND dialog, int open);
+
+// Closes the file shown, then opens path, enables what an open file allows
+// and shows its first page. Success shows as fileHandle not
 // INVALID_HANDLE_VALUE; every refusal is reported and leaves no file open.
 void OpenFile(HWND dialog, const char *path);
 
 // Ends a running search, stores the shown page's pending edits and closes
-// the file; the commands that need a file are grayed and the status line
-// left empty. Changes nothing in the file when none is open.
+// the file; what needs a file is grayed and the status line left empty.
+// Changes nothing in the file when none is open.
 void CloseFile(HWND dialog);
 
 // The open command: asks for a file and opens it.

@@ -10,18 +10,18 @@
 #include "base/program_icon.h"
 #include "base/viewer_state.h"
 #include "bytes/checksum_dialog.h"
+#include "bytes/copy_paste.h"
+#include "bytes/range_dialog.h"
 #include "edit/key_filter.h"
 #include "edit/overwrite_edit.h"
+#include "inspector/inspector_rows.h"
+#include "inspector/inspector_window.h"
 #include "res/resource.h"
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
 #include "view/column_subclass.h"
-#include "view/copy_paste.h"
 #include "view/goto_dialog.h"
-#include "view/values_shown.h"
-#include "view/range_dialog.h"
 #include "view/scroll_handlers.h"
-#include "view/values_window.h"
 
 #include <shellapi.h>
 #include <string.h>
@@ -33,7 +33,6 @@ static void InitMainDialog(HWND dialog)
     viewer.mainDialog = dialog;
     DragAcceptFiles(dialog, TRUE);
 
-    memset(viewer.pattern, 0, sizeof viewer.pattern);
     viewer.fileHandle = INVALID_HANDLE_VALUE;
     viewer.mappingHandle = NULL;
     viewer.viewBase = NULL;
@@ -41,14 +40,13 @@ static void InitMainDialog(HWND dialog)
     viewer.topLine = 0;
     viewer.lineCount = 1;
     viewer.tailBytes = 0;
-    viewer.editFocus = 0;
+    viewer.editFocus = COLUMN_NONE;
     viewer.caretColumn = COLUMN_HEX;
     viewer.scaledScroll = 0;
     viewer.pageRendered = 0;
 
     // Every run starts read-only.
     SendDlgItemMessageA(dialog, IDC_READONLY, BM_SETCHECK, BST_CHECKED, 0);
-    EnableWindow(GetDlgItem(dialog, IDC_GO), FALSE);
 
     SubclassColumn(GetDlgItem(dialog, IDC_HEX));
     SubclassColumn(GetDlgItem(dialog, IDC_TEXT));
@@ -64,7 +62,7 @@ static void InitMainDialog(HWND dialog)
     SetWindowLongA(hexRuler, GWL_STYLE, GetWindowLongA(hexRuler, GWL_STYLE) | WS_CLIPSIBLINGS);
     CenterOnDesktop(dialog);
     InstallKeyFilter(dialog);
-    SendMessageA(viewer.hexEdit, EM_SETREADONLY, TRUE, 0);
+    ShowFileOpen(dialog, 0);
 }
 
 void RunExitSequence(HWND dialog)
@@ -85,9 +83,9 @@ static void NoteEditFocus(int control)
     } else if (control == IDC_TEXT) {
         viewer.editFocus = COLUMN_CHAR;
     } else {
-        viewer.editFocus = 0;
+        viewer.editFocus = COLUMN_NONE;
     }
-    if (viewer.editFocus != 0) {
+    if (viewer.editFocus != COLUMN_NONE) {
         viewer.caretColumn = viewer.editFocus;
     }
     if (control == IDC_ADDRESS) {

@@ -5,8 +5,8 @@
 #include "app/session_end.h"
 #include "base/viewer_state.h"
 #include "bytes/checksum_dialog.h"
+#include "bytes/range_save.h"
 #include "res/resource.h"
-#include "view/range_save.h"
 
 #include <commctrl.h>
 

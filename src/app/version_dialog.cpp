@@ -1,5 +1,6 @@
 #include "app/version_dialog.h"
 
+#include "base/byte_cell.h"
 #include "base/center_window.h"
 #include "base/viewer_state.h"
 
@@ -9,7 +10,7 @@ INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_INITDIALOG:
         // The key filter stays idle until a column is focused again.
-        viewer.editFocus = 0;
+        viewer.editFocus = COLUMN_NONE;
         CenterOnDesktop(dialog);
         return TRUE;
     case WM_COMMAND:

@@ -3,8 +3,10 @@
 #ifndef KORVEX_BYTE_CELL_H
 #define KORVEX_BYTE_CELL_H
 
-// The dump columns, with the same values as editFocus.
+// The dump columns, with the same values as editFocus, where COLUMN_NONE
+// says that the keyboard serves no column.
 enum ColumnKind {
+    COLUMN_NONE = 0,
     COLUMN_HEX = 1,
     COLUMN_CHAR = 2
 };

@@ -34,6 +34,19 @@ int PlaceClipboardText(HWND owner, HGLOBAL memory)
     return placed;
 }
 
+int CopyBytesAsText(HWND owner, BytesFormatter format, const unsigned char *bytes,
+                    uint32_t count)
+{
+    char *text;
+    HGLOBAL memory = NewClipboardText(format(bytes, count, NULL), &text);
+    if (memory == NULL) {
+        return 0;
+    }
+    format(bytes, count, text);
+    PlaceClipboardText(owner, memory);
+    return 1;
+}
+
 char *ReadClipboardText(HWND owner, size_t *length)
 {
     if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(owner)) {

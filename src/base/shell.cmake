@@ -7,4 +7,5 @@ list(APPEND KORVEX_SHELL_SOURCES
     src/base/paint_nothing.cpp
     src/base/clipboard_text.cpp
     src/base/program_icon.cpp
+    src/base/dialog_focus.cpp
 )

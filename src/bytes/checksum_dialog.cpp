@@ -1,7 +1,9 @@
 #include "bytes/checksum_dialog.h"
 
+#include "base/byte_cell.h"
 #include "base/center_window.h"
 #include "base/clipboard_text.h"
+#include "base/dialog_focus.h"
 #include "base/dump_page.h"
 #include "base/edit_selection.h"
 #include "base/messages.h"
@@ -9,10 +11,10 @@
 #include "base/show_message.h"
 #include "base/viewer_state.h"
 #include "bytes/checksum_run.h"
+#include "bytes/range_boxes.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/range_boxes.h"
 #include "view/overwrite_bytes.h"
 
 #include <stdio.h>
@@ -104,7 +106,7 @@ static void InitChecksumDialog(HWND dialog)
     checksumWindow = dialog;
     ShowProgramIcon(dialog);
     // Letters, blanks and Enter typed here are not the dump columns' keys.
-    viewer.editFocus = 0;
+    viewer.editFocus = COLUMN_NONE;
     CheckDlgButton(dialog, IDC_CHECKSUM_CRC32, BST_CHECKED);
     CheckDlgButton(dialog, IDC_CHECKSUM_SHA256, BST_CHECKED);
     FillRange(dialog);
@@ -219,11 +221,7 @@ static INT_PTR CALLBACK ChecksumDialogProc(HWND dialog, UINT message, WPARAM wPa
         // The focus is set: the start is selected in its box.
         return FALSE;
     case WM_ACTIVATE:
-        // Keys typed here are never the dump columns' keys, whichever column
-        // was clicked in between.
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            viewer.editFocus = 0;
-        }
+        LeaveColumnsOnActivate(wParam);
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

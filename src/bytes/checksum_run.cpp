@@ -1,7 +1,7 @@
 #include "bytes/checksum_run.h"
 
-#include "base/viewer_state.h"
 #include "bytes/checksum_lanes.h"
+#include "file/mapped_file.h"
 
 struct ChecksumRun {
     int running;
@@ -30,18 +30,6 @@ int StartChecksumRun(uint64_t start, uint64_t size, unsigned kinds)
     run.size = size;
     run.next = start;
     return 1;
-}
-
-// Until file/ holds the one positioned read every reader shares (ReadFileAt),
-// the run has its own. 1 when all count bytes came.
-static int ReadChunkAt(uint64_t offset, unsigned char *bytes, uint32_t count)
-{
-    OVERLAPPED at;
-    ZeroMemory(&at, sizeof at);
-    at.Offset = (DWORD)offset;
-    at.OffsetHigh = (DWORD)(offset >> 32);
-    DWORD read = 0;
-    return ReadFile(viewer.fileHandle, bytes, count, &read, &at) && read == count;
 }
 
 static uint64_t BytesSummed(void)
@@ -90,7 +78,8 @@ int ChecksumTick(LONGLONG began)
         }
         uint64_t rest = end - run.next;
         uint32_t length = rest < CHECKSUM_CHUNK_BYTES ? (uint32_t)rest : CHECKSUM_CHUNK_BYTES;
-        if (!ReadChunkAt(run.next, chunk, length)) {
+        // A short read is a shrunk file or a lost medium.
+        if (ReadFileAt(run.next, length, chunk) != length) {
             StopChecksumRun();
             return CHECKSUM_UNREADABLE;
         }

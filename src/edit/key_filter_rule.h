@@ -15,7 +15,7 @@ struct KeyFilterInput {
     unsigned char shiftDown;  // high bit of GetKeyState set, as 1/0, or KEY_FACT_UNKNOWN
     unsigned char ctrlDown;
     unsigned char f3Down;     // the key F3 itself counts as held, whatever this says
-    unsigned char editFocus;     // 0 none, 1 hex column, 2 character column
+    unsigned char editFocus;     // a ColumnKind: COLUMN_NONE, COLUMN_HEX or COLUMN_CHAR
     unsigned char hexSelection;  // 1 when the hex column's selection is not empty
     // 1 when the focus window lies in another top-level window (a file
     // dialog, a message box): the keystroke is not the dump columns' at all.

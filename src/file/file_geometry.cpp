@@ -16,6 +16,11 @@ int CheckFileSize(uint64_t fileSize)
     return FILE_SIZE_OK;
 }
 
+int FitsInFile(uint64_t offset, uint64_t count, uint64_t fileSize)
+{
+    return offset <= fileSize && count <= fileSize - offset;
+}
+
 uint32_t WindowSizeFor(uint32_t granularity, uint64_t fileSize)
 {
     if ((uint64_t)granularity > fileSize)

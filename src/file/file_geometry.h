@@ -25,6 +25,10 @@ int CheckFileSize(uint64_t fileSize);
 // The allocation granularity, or the whole file when it is smaller.
 uint32_t WindowSizeFor(uint32_t granularity, uint64_t fileSize);
 
+// 1 when the count bytes from offset on lie inside a file of fileSize
+// bytes: none of them past its end (count 0 at the very end included).
+int FitsInFile(uint64_t offset, uint64_t count, uint64_t fileSize);
+
 // Number of 16-byte lines, a partial last line included, and the bytes on
 // that partial line (0 when the last line is full).
 void CountLines(uint64_t fileSize, uint64_t *lineCount, uint32_t *tailBytes);

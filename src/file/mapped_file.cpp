@@ -6,7 +6,6 @@
 #include "base/viewer_state.h"
 #include "file/file_geometry.h"
 #include "file/window_math.h"
-#include "res/resource.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
 MapViewFunction mapFileView = MapViewOfFile;
@@ -40,19 +39,12 @@ void CloseMappedFile(void)
     }
 }
 
-static void ShowFileSize(HWND dialog)
-{
-    char text[64];
-    wsprintfA(text, FILE_SIZE_FORMAT, (DWORD)(viewer.fileSize >> 32), (DWORD)viewer.fileSize);
-    SetDlgItemTextA(dialog, IDC_FILESIZE, text);
-}
-
-int OpenMappedFile(HWND dialog, const char *path)
+int OpenMappedFile(HWND owner, const char *path)
 {
     viewer.fileHandle = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, NULL);
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
-        ShowMessage(dialog, MSG_CANNOT_OPEN);
+        ShowMessage(owner, MSG_CANNOT_OPEN);
         return 0;
     }
 
@@ -61,19 +53,19 @@ int OpenMappedFile(HWND dialog, const char *path)
     // A failed size query would otherwise read as a file of 4 GB - 1 bytes.
     if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
         CloseFileHandle();
-        ShowMessage(dialog, MSG_CANNOT_OPEN);
+        ShowMessage(owner, MSG_CANNOT_OPEN);
         return 0;
     }
     viewer.fileSize = JoinFileSize(sizeHigh, sizeLow);
     int sizeCheck = CheckFileSize(viewer.fileSize);
     if (sizeCheck == FILE_SIZE_TOO_LARGE) {
         CloseFileHandle();
-        ShowMessage(dialog, MSG_TOO_LARGE);
+        ShowMessage(owner, MSG_TOO_LARGE);
         return 0;
     }
     if (sizeCheck == FILE_SIZE_EMPTY) {
         CloseFileHandle();
-        ShowMessage(dialog, MSG_EMPTY_FILE);
+        ShowMessage(owner, MSG_EMPTY_FILE);
         return 0;
     }
 
@@ -85,11 +77,10 @@ int OpenMappedFile(HWND dialog, const char *path)
                                               sizeLow, NULL);
     if (viewer.mappingHandle == NULL) {
         CloseFileHandle();
-        ShowMessage(dialog, MSG_MAPPING_FAILED);
+        ShowMessage(owner, MSG_MAPPING_FAILED);
         return 0;
     }
 
-    ShowFileSize(dialog);
     CountLines(viewer.fileSize, &viewer.lineCount, &viewer.tailBytes);
     return 1;
 }
@@ -131,4 +122,17 @@ int MapWindowAt(void *context, uint64_t offset, WindowSpan *span, unsigned char 
     }
     *base = viewer.viewBase;
     return 1;
+}
+
+uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes)
+{
+    OVERLAPPED position;
+    ZeroMemory(&position, sizeof position);
+    position.Offset = (DWORD)offset;
+    position.OffsetHigh = (DWORD)(offset >> 32);
+    DWORD read = 0;
+    if (!ReadFile(viewer.fileHandle, bytes, count, &read, &position)) {
+        return 0;
+    }
+    return read;
 }

@@ -10,10 +10,9 @@
 #include <stdint.h>
 
 // Opens path for reading and writing without sharing, maps it, and sets the
-// file's size, lines and window size, shown in IDC_FILESIZE; no file may be
-// open. 1 on success; every refusal is reported, owned by dialog, and
-// leaves no file open: 0.
-int OpenMappedFile(HWND dialog, const char *path);
+// file's size, lines and window size; no file may be open. 1 on success;
+// every refusal is reported, owned by owner, and leaves no file open: 0.
+int OpenMappedFile(HWND owner, const char *path);
 
 // Releases the view, the mapping and the file; what stays shown belongs to
 // no file from then on. Changes nothing when no file is open.
@@ -29,6 +28,12 @@ int MapWindow(HWND owner, uint64_t line, WindowSpan *span);
 // The same for the window holding the byte at offset, in the form the byte
 // copy and store walk the windows with; context is the owner window.
 int MapWindowAt(void *context, uint64_t offset, WindowSpan *span, unsigned char **base);
+
+// Reads count bytes of the open file from offset on with one positioned
+// read of its handle, which sees at once what the mapped windows stored. The
+// bytes read: fewer at the file's end, 0 where the read fails. Nothing is
+// reported. It may move the handle's file pointer, which nothing reads from.
+uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes);
 
 // The one call that asks the file's size; tests replace it to make it fail.
 typedef DWORD(WINAPI *FileSizeFunction)(HANDLE, LPDWORD);

@@ -1,6 +1,7 @@
 #include "search/search_buffer.h"
 
 #include "base/viewer_state.h"
+#include "file/mapped_file.h"
 #include "search/search_scan.h"
 
 uint32_t searchBufferBytes = SEARCH_BUFFER_BYTES;
@@ -30,21 +31,6 @@ static int ReserveBuffer(uint32_t bytes)
     return 1;
 }
 
-// Reads bytes of the file from offset with one positioned read on the
-// program's own handle: it sees what the page's view has stored at once.
-static uint32_t ReadAt(uint64_t offset, uint32_t bytes)
-{
-    OVERLAPPED at;
-    ZeroMemory(&at, sizeof at);
-    at.Offset = (DWORD)offset;
-    at.OffsetHigh = (DWORD)(offset >> 32);
-    DWORD read = 0;
-    if (!ReadFile(viewer.fileHandle, buffer, bytes, &read, &at)) {
-        return 0;
-    }
-    return read;
-}
-
 int ReadSearchBuffer(WindowSpan *span)
 {
     uint64_t windowOffset = 0;
@@ -68,7 +54,7 @@ int ReadSearchBuffer(WindowSpan *span)
     heldOffset = windowOffset;
     // A short read holds only what it delivered: the windows it holds whole
     // are searched, and the first one it lacks ends the search.
-    heldBytes = ReadAt(windowOffset, bytes);
+    heldBytes = ReadFileAt(windowOffset, bytes, buffer);
     if (!LocateInSearchBuffer(viewer.searchLine, viewer.windowSize, viewer.fileSize, heldOffset,
                               heldBytes, span, &windowOffset)) {
         ForgetSearchBuffer();
@@ -83,7 +69,7 @@ int ReadSearchChunk(uint64_t offset, uint32_t bytes)
     if (!ReserveBuffer(searchBufferBytes)) {
         return 0;
     }
-    return ReadAt(offset, bytes) == bytes;
+    return ReadFileAt(offset, bytes, buffer) == bytes;
 }
 
 const unsigned char *SearchBufferBytes(void)

@@ -1,17 +1,37 @@
 #include "search/search_dialog.h"
 
+#include "base/byte_cell.h"
 #include "base/center_window.h"
+#include "base/dialog_focus.h"
 #include "base/paint_nothing.h"
 #include "base/program_icon.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
 #include "search/hit_list_dialog.h"
 #include "search/incremental_search.h"
+#include "search/search_pattern.h"
+
+// The encoding and the case apply to the string search only.
+static void ShowStringOptions(HWND dialog)
+{
+    BOOL string = IsDlgButtonChecked(dialog, IDC_SEARCH_HEX) != BST_CHECKED;
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_ENCODING_LABEL), string);
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_ENCODING), string);
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_IGNORE_CASE), string);
+}
 
 static void InitSearchDialog(HWND dialog)
 {
     CheckDlgButton(dialog, viewer.searchHexMode ? IDC_SEARCH_HEX : IDC_SEARCH_STRING, BST_CHECKED);
     CheckDlgButton(dialog, IDC_SEARCH_BACKWARD, viewer.searchBackward ? BST_CHECKED : BST_UNCHECKED);
+    HWND encodings = GetDlgItem(dialog, IDC_SEARCH_ENCODING);
+    for (int encoding = 0; encoding < ENCODING_COUNT; encoding++) {
+        SendMessageA(encodings, CB_ADDSTRING, 0, (LPARAM)SearchEncodingName(encoding));
+    }
+    SendMessageA(encodings, CB_SETCURSEL, viewer.searchEncoding, 0);
+    CheckDlgButton(dialog, IDC_SEARCH_IGNORE_CASE,
+                   viewer.searchIgnoreCase ? BST_CHECKED : BST_UNCHECKED);
+    ShowStringOptions(dialog);
     if (viewer.searchInput[0] != '\0') {
         SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput);
         StartSearch(dialog);
@@ -30,16 +50,12 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_INITDIALOG:
         ShowProgramIcon(dialog);
-        viewer.editFocus = 0;
+        viewer.editFocus = COLUMN_NONE;
         CenterOnDesktop(dialog);
         InitSearchDialog(dialog);
         return TRUE;
     case WM_ACTIVATE:
-        // Keys typed into the search box are never the dump columns' keys,
-        // whichever column was clicked in between.
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            viewer.editFocus = 0;
-        }
+        LeaveColumnsOnActivate(wParam);
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -58,6 +74,10 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return TRUE;
         case IDC_SEARCH_ALL:
             StartFindAll(dialog);
+            return TRUE;
+        case IDC_SEARCH_HEX:
+        case IDC_SEARCH_STRING:
+            ShowStringOptions(dialog);
             return TRUE;
         }
         return FALSE;

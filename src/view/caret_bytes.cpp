@@ -4,21 +4,7 @@
 #include "base/dump_page.h"
 #include "base/viewer_state.h"
 #include "edit/hex_pair.h"
-
-// One ReadFile at offset. It moves the file pointer, which the range save
-// sets again before each tick's reads.
-static uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes)
-{
-    OVERLAPPED position;
-    ZeroMemory(&position, sizeof position);
-    position.Offset = (DWORD)offset;
-    position.OffsetHigh = (DWORD)(offset >> 32);
-    DWORD read = 0;
-    if (!ReadFile(viewer.fileHandle, bytes, count, &read, &position)) {
-        return 0;
-    }
-    return read;
-}
+#include "file/mapped_file.h"
 
 uint32_t ReadCaretBytes(uint64_t offset, uint32_t count, unsigned char *bytes)
 {

@@ -1,4 +1,4 @@
-// The bytes from the caret's byte on, as the data inspector reads them.
+// The bytes from a byte of the shown page on, as the page shows them.
 #ifndef KORVEX_CARET_BYTES_H
 #define KORVEX_CARET_BYTES_H
 

@@ -5,9 +5,10 @@
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/values_shown.h"
 
 #include <string.h>
+
+CaretFollower caretFollower = NULL;
 
 void ShowStatusLine(void)
 {
@@ -22,7 +23,7 @@ void ShowStatusLine(void)
         memcpy(viewer.caretOffsetText, text, sizeof text);
         SetDlgItemTextA(viewer.mainDialog, IDC_CARET_OFFSET, text);
     }
-    // The same facts move the inspector's rows; a typed digit changes them
-    // with the offset unchanged.
-    ShowInspectorRows();
+    if (caretFollower != NULL) {
+        caretFollower();
+    }
 }

@@ -8,7 +8,15 @@
 // page; it is empty while no file is open and while the columns show text
 // that belongs to no page (after a failed page load). Sets the control's
 // text only when it changes. Every caret, page and file change ends here,
-// so the data inspector's rows are brought up to date here too.
+// and then calls caretFollower.
 void ShowStatusLine(void);
+
+// What follows the caret besides the status line, called at the end of
+// every ShowStatusLine (a typed digit changes the bytes at the caret with
+// the offset unchanged, so it is called whether the text changed or not);
+// NULL for nothing. A window that shows the bytes at the caret sets it
+// while it is open.
+typedef void (*CaretFollower)(void);
+extern CaretFollower caretFollower;
 
 #endif

@@ -6,11 +6,4 @@ list(APPEND KORVEX_CORE_SOURCES
     src/view/column_keys.cpp
     src/view/caret_offset.cpp
     src/view/offset_text.cpp
-    src/view/copy_format.cpp
-)
-list(APPEND KORVEX_CORE_SOURCES
-    src/view/civil_time.cpp
-    src/view/char_codes.cpp
-    src/view/value_rows.cpp
-    src/view/value_parse.cpp
 )

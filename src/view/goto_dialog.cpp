@@ -1,5 +1,6 @@
 #include "view/goto_dialog.h"
 
+#include "base/byte_cell.h"
 #include "base/center_window.h"
 #include "base/dump_page.h"
 #include "base/messages.h"
@@ -29,7 +30,7 @@ static void InitGotoDialog(HWND dialog, GotoRequest *request)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)request);
     // Letters, blanks and Enter typed here are not the dump columns' keys.
-    viewer.editFocus = 0;
+    viewer.editFocus = COLUMN_NONE;
     char text[OFFSET_TEXT_SIZE];
     FormatOffsetText(request->offset, text);
     // Nothing longer than is read back can be typed or pasted.

@@ -1,6 +1,7 @@
 #include "view/load_page.h"
 
 #include "base/dump_page.h"
+#include "base/messages.h"
 #include "base/viewer_state.h"
 #include "edit/write_back.h"
 #include "file/file_geometry.h"
@@ -57,8 +58,16 @@ void ShowPageFromFile(HWND dialog, uint64_t line)
     ShowStatusLine();
 }
 
+static void ShowFileSize(HWND dialog)
+{
+    char text[64];
+    wsprintfA(text, FILE_SIZE_FORMAT, (DWORD)(viewer.fileSize >> 32), (DWORD)viewer.fileSize);
+    SetDlgItemTextA(dialog, IDC_FILESIZE, text);
+}
+
 void ShowFirstPage(HWND dialog)
 {
+    ShowFileSize(dialog);
     viewer.topLine = 0;
     HWND scroll = GetDlgItem(dialog, IDC_SCROLL);
     int rangeTop = ScrollRangeTop(viewer.lineCount, &viewer.scaledScroll);

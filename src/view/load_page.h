@@ -16,8 +16,8 @@ void LoadPage(HWND dialog, uint64_t line);
 // by other means, when that text is stale.
 void ShowPageFromFile(HWND dialog, uint64_t line);
 
-// Sets the scroll bar's range for a file just opened and shows its first
-// page.
+// Shows the size of a file just opened in IDC_FILESIZE, sets the scroll
+// bar's range for it and shows its first page.
 void ShowFirstPage(HWND dialog);
 
 // Fills the address, hex and character columns with the pageBytes bytes of

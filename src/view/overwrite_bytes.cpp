@@ -4,6 +4,7 @@
 #include "base/show_message.h"
 #include "base/viewer_state.h"
 #include "edit/write_back.h"
+#include "file/file_geometry.h"
 #include "file/mapped_file.h"
 #include "file/page_copy.h"
 #include "file/view_guard.h"
@@ -57,7 +58,7 @@ int OverwriteFileBytes(HWND dialog, uint64_t offset, const unsigned char *bytes,
     WriteBack(dialog, viewer.topLine);
 
     int ok = 1;
-    if (offset > viewer.fileSize || count > viewer.fileSize - offset) {
+    if (!FitsInFile(offset, count, viewer.fileSize)) {
         // Nothing may grow the file; a caller that let this through is told.
         ShowMessage(dialog, MSG_FILE_ACCESS_FAILED);
         ok = 0;

@@ -1,5 +1,5 @@
+#include "bytes/copy_format.h"
 #include "edit/paste_parse.h"
-#include "view/copy_format.h"
 
 #include <gtest/gtest.h>
 

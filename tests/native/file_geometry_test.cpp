@@ -34,6 +34,23 @@ TEST(FileGeometry, WindowIsTheGranularityOrTheWholeSmallerFile)
     EXPECT_EQ(WindowSizeFor(65536, kLimit), 65536u);
 }
 
+TEST(FileGeometry, RunFitsUpToTheLastByteAndNeverWrapsPastIt)
+{
+    struct { uint64_t offset, count; int fits; } cases[] = {
+        {0, 1000, 1},
+        {999, 1, 1},
+        {1000, 0, 1},
+        {999, 2, 0},
+        {1000, 1, 0},
+        {1001, 0, 0},
+        {1, UINT64_MAX, 0},
+        {UINT64_MAX, 2, 0},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(FitsInFile(c.offset, c.count, 1000), c.fits) << c.offset << ' ' << c.count;
+    }
+}
+
 TEST(FileGeometry, LinesTailAndScrollRangeFollowTheSize)
 {
     struct { uint64_t size, lines; uint32_t tail; int top; unsigned char scaled; } cases[] = {

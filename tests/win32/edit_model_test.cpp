@@ -159,9 +159,10 @@ struct EditModel : EditTest {
         SelectHex(caret, caret);
         TypeText(keys);
 
-        // A page whose load failed may hold another count of bytes than the
-        // text still shown; the column then takes no typing at all.
-        if (pageBytes != count) {
+        // With no file open the column is read-only; and a page whose load
+        // failed may hold another count of bytes than the text still shown.
+        // Either way the column takes no typing at all.
+        if (openFile < 0 || pageBytes != count) {
             return;
         }
         for (const char *key = keys; *key != '\0'; key++) {

@@ -3,9 +3,9 @@
 #include "edit_fixture.h"
 
 #include "base/byte_cell.h"
+#include "bytes/range_save.h"
 #include "file/choose_file.h"
 #include "view/overwrite_bytes.h"
-#include "view/range_save.h"
 
 namespace {
 
@@ -344,7 +344,7 @@ TEST_F(RangeTest, FilesUnderALinePasteWriteAndCopy)
         model[0] = 0xAB;
 
         SendMessageA(dialog, WM_COMMAND, IDM_INSPECTOR, 0);
-        HWND row = GetDlgItem(viewer.inspectorDialog, IDC_INSPECT_INT8);
+        HWND row = GetDlgItem(viewer.inspectorDialog, IDC_INSPECTOR_INT8);
         SelectHex(3 * (DWORD)(size - 1), 3 * (DWORD)(size - 1));
         SetFocus(row);
         SetWindowTextA(row, "1");

@@ -2,8 +2,8 @@
 // rows show what the bytes at the caret read as, and whose integer, float
 // and double rows overwrite those bytes with a value typed and confirmed
 // with Enter.
-#ifndef KORVEX_VALUES_WINDOW_H
-#define KORVEX_VALUES_WINDOW_H
+#ifndef KORVEX_INSPECTOR_WINDOW_H
+#define KORVEX_INSPECTOR_WINDOW_H
 
 #include <windows.h>
 

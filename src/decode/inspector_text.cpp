@@ -1,24 +1,24 @@
-#include "view/value_rows.h"
+#include "decode/inspector_text.h"
 
-#include "view/char_codes.h"
-#include "view/civil_time.h"
+#include "decode/char_codes.h"
+#include "decode/civil_time.h"
 
 #include <inttypes.h>
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
 
-static const uint32_t rowWidths[INSPECT_ROW_COUNT] = {
+static const uint32_t rowWidths[INSPECTOR_ROW_COUNT] = {
     1, 1, 1, 2, 2, 4, 4, 8, 8, 4, 8, 4, 8, 8, 4, 2, 4};
 
-uint32_t InspectRowWidth(int row)
+uint32_t InspectorRowWidth(int row)
 {
     return rowWidths[row];
 }
 
 int IsWritableRow(int row)
 {
-    return row >= INSPECT_INT8 && row <= INSPECT_DOUBLE;
+    return row >= INSPECTOR_INT8 && row <= INSPECTOR_DOUBLE;
 }
 
 // The width bytes as one unsigned number in the chosen order.
@@ -47,7 +47,7 @@ static void FormatFloating(double value, int digits, char *text)
     } else if (isinf(value)) {
         strcpy(text, value > 0 ? "+Inf" : "-Inf");
     } else {
-        snprintf(text, INSPECT_TEXT_SIZE, "%.*g", digits, value);
+        snprintf(text, INSPECTOR_TEXT_SIZE, "%.*g", digits, value);
     }
 }
 
@@ -65,12 +65,12 @@ static void FormatShiftJis(const unsigned char *bytes, uint32_t available, char 
     if (length == 0) {
         strcpy(text, "-");
     } else if (length == 2) {
-        snprintf(text, INSPECT_TEXT_SIZE, "%c%c (%02X%02X)", bytes[0], bytes[1], bytes[0],
+        snprintf(text, INSPECTOR_TEXT_SIZE, "%c%c (%02X%02X)", bytes[0], bytes[1], bytes[0],
                  bytes[1]);
     } else if (IsControlCode(bytes[0])) {
-        snprintf(text, INSPECT_TEXT_SIZE, "%02X", bytes[0]);
+        snprintf(text, INSPECTOR_TEXT_SIZE, "%02X", bytes[0]);
     } else {
-        snprintf(text, INSPECT_TEXT_SIZE, "%c (%02X)", bytes[0], bytes[0]);
+        snprintf(text, INSPECTOR_TEXT_SIZE, "%c (%02X)", bytes[0], bytes[0]);
     }
 }
 
@@ -82,9 +82,9 @@ static void FormatUtf8(const unsigned char *bytes, uint32_t available, AnsiOfCod
     if (DecodeUtf8(bytes, available, &codePoint) == 0) {
         strcpy(text, "-");
     } else if (!IsControlCode(codePoint) && toAnsi(codePoint, shown, sizeof shown)) {
-        snprintf(text, INSPECT_TEXT_SIZE, "%s (U+%04" PRIX32 ")", shown, codePoint);
+        snprintf(text, INSPECTOR_TEXT_SIZE, "%s (U+%04" PRIX32 ")", shown, codePoint);
     } else {
-        snprintf(text, INSPECT_TEXT_SIZE, "U+%04" PRIX32, codePoint);
+        snprintf(text, INSPECTOR_TEXT_SIZE, "U+%04" PRIX32, codePoint);
     }
 }
 
@@ -94,40 +94,40 @@ static void FormatNumber(int row, uint64_t value, char *text)
     uint32_t width = rowWidths[row];
     int shown = 1;
     switch (row) {
-    case INSPECT_BINARY:
+    case INSPECTOR_BINARY:
         FormatBinary((unsigned char)value, text);
         break;
-    case INSPECT_INT8:
-    case INSPECT_INT16:
-    case INSPECT_INT32:
-    case INSPECT_INT64:
-        snprintf(text, INSPECT_TEXT_SIZE, "%" PRId64, SignExtend(value, width));
+    case INSPECTOR_INT8:
+    case INSPECTOR_INT16:
+    case INSPECTOR_INT32:
+    case INSPECTOR_INT64:
+        snprintf(text, INSPECTOR_TEXT_SIZE, "%" PRId64, SignExtend(value, width));
         break;
-    case INSPECT_FLOAT: {
+    case INSPECTOR_FLOAT: {
         uint32_t bits = (uint32_t)value;
         float number;
         memcpy(&number, &bits, sizeof number);
         FormatFloating(number, 9, text);
         break;
     }
-    case INSPECT_DOUBLE: {
+    case INSPECTOR_DOUBLE: {
         double number;
         memcpy(&number, &value, sizeof number);
         FormatFloating(number, 17, text);
         break;
     }
-    case INSPECT_TIME32:
-    case INSPECT_TIME64:
+    case INSPECTOR_TIME32:
+    case INSPECTOR_TIME64:
         shown = FormatUnixSeconds(SignExtend(value, width), text);
         break;
-    case INSPECT_FILETIME:
+    case INSPECTOR_FILETIME:
         shown = FormatFileTime(value, text);
         break;
-    case INSPECT_DOS_TIME:
+    case INSPECTOR_DOS_TIME:
         shown = FormatDosTime((uint32_t)value, text);
         break;
     default:
-        snprintf(text, INSPECT_TEXT_SIZE, "%" PRIu64, value);
+        snprintf(text, INSPECTOR_TEXT_SIZE, "%" PRIu64, value);
         break;
     }
     if (!shown) {
@@ -135,12 +135,12 @@ static void FormatNumber(int row, uint64_t value, char *text)
     }
 }
 
-void InspectRowText(int row, const unsigned char *bytes, uint32_t available, int bigEndian,
+void InspectorRowText(int row, const unsigned char *bytes, uint32_t available, int bigEndian,
                     AnsiOfCodePoint toAnsi, char *text)
 {
-    if (row == INSPECT_SHIFT_JIS) {
+    if (row == INSPECTOR_SHIFT_JIS) {
         FormatShiftJis(bytes, available, text);
-    } else if (row == INSPECT_UTF8) {
+    } else if (row == INSPECTOR_UTF8) {
         FormatUtf8(bytes, available, toAnsi, text);
     } else if (available < rowWidths[row]) {
         strcpy(text, "-");

@@ -1,10 +1,11 @@
-#include "view/range_save.h"
+#include "bytes/range_save.h"
 
 #include "base/center_window.h"
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
 #include "file/choose_file.h"
+#include "file/mapped_file.h"
 #include "res/resource.h"
 
 #include <stdio.h>
@@ -69,14 +70,16 @@ void AbandonRangeSave(void)
     }
 }
 
-// One chunk from the open file's pointer into the target; 0 when either fails.
+// One chunk of the open file from save.next into the target; 0 when either
+// fails. The read is positioned, as every read of the open file is: under
+// Wine it waits on a round trip to the server, which a busy host holds for
+// tens of milliseconds now and then.
 static int CopyChunk(void)
 {
     uint64_t rest = save.end - save.next;
     DWORD chunk = rest < SAVE_CHUNK_BYTES ? (DWORD)rest : (DWORD)SAVE_CHUNK_BYTES;
-    DWORD got = 0;
     DWORD put = 0;
-    if (!ReadFile(viewer.fileHandle, save.buffer, chunk, &got, NULL) || got != chunk) {
+    if (ReadFileAt(save.next, chunk, save.buffer) != chunk) {
         return 0;
     }
     if (!WriteFile(save.target, save.buffer, chunk, &put, NULL) || put != chunk) {
@@ -109,15 +112,6 @@ static void SaveTick(void)
     // A new caption can take the window system ten milliseconds, so it is
     // shown first and spent from the budget: the last tick's progress.
     ShowSaveProgress();
-    // Set once a tick and read on from there: under Wine a ReadFile given an
-    // offset of its own waits on a round trip to the server, which a busy
-    // host holds for tens of milliseconds now and then.
-    LARGE_INTEGER at;
-    at.QuadPart = (LONGLONG)save.next;
-    if (!SetFilePointerEx(viewer.fileHandle, at, NULL, FILE_BEGIN)) {
-        FinishSave(0);
-        return;
-    }
     while (save.next < save.end) {
         if (!CopyChunk()) {
             FinishSave(0);

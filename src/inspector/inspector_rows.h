@@ -1,7 +1,7 @@
 // The data inspector's rows: what the bytes at the caret read as, kept up
 // to date with the caret, the page, the byte order and 読み取り専用.
-#ifndef KORVEX_VALUES_SHOWN_H
-#define KORVEX_VALUES_SHOWN_H
+#ifndef KORVEX_INSPECTOR_ROWS_H
+#define KORVEX_INSPECTOR_ROWS_H
 
 #include <windows.h>
 
@@ -10,8 +10,9 @@
 void AttachInspectorRows(HWND dialog);
 
 // Brings the rows up to date; every row is empty while no page is shown.
-// Costs one test while the inspector is closed; sets a row's text only when
-// it changes.
+// The status line's caretFollower while the inspector is open, and called
+// when the byte order or 読み取り専用 changes. Costs one test while the
+// inspector is closed; sets a row's text only when it changes.
 void ShowInspectorRows(void);
 
 // The next update sets the row's text even when the bytes are unchanged:

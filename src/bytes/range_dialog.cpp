@@ -1,4 +1,4 @@
-#include "view/range_dialog.h"
+#include "bytes/range_dialog.h"
 
 #include "base/byte_cell.h"
 #include "base/center_window.h"
@@ -7,17 +7,17 @@
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "bytes/copy_format.h"
+#include "bytes/range_boxes.h"
+#include "bytes/range_save.h"
+#include "file/file_geometry.h"
 #include "file/mapped_file.h"
 #include "file/page_copy.h"
 #include "file/view_guard.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/copy_format.h"
-#include "view/copy_paste.h"
 #include "view/overwrite_bytes.h"
-#include "view/range_boxes.h"
-#include "view/range_save.h"
 
 #include <stdlib.h>
 
@@ -33,7 +33,7 @@ static void InitRangeDialog(HWND dialog, RangeRequest *request)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)request);
     // Letters, blanks and Enter typed here are not the dump columns' keys.
-    viewer.editFocus = 0;
+    viewer.editFocus = COLUMN_NONE;
     ShowRangeBoxes(dialog, IDC_RANGE_START, IDC_RANGE_SIZE, request->start, request->size);
     CheckRadioButton(dialog, IDC_RANGE_HEX, IDC_RANGE_SAVE, IDC_RANGE_HEX);
     CenterOnDesktop(dialog);
@@ -109,17 +109,9 @@ void CopyRangeToClipboard(HWND dialog, uint64_t start, uint32_t size, int cArray
     }
     RangeRead read = {dialog, start, size, bytes, 0};
     // A failing map or fault has said so.
-    if (GuardViewAccess(dialog, ReleasePageView, ReadRange, &read) && read.copied) {
-        size_t (*format)(const unsigned char *, uint32_t, char *) =
-            cArray ? FormatCArray : FormatHexLines;
-        char *text;
-        HGLOBAL memory = NewClipboardText(format(bytes, size, NULL), &text);
-        if (memory == NULL) {
-            ShowMessage(dialog, MSG_COPY_TOO_LARGE);
-        } else {
-            format(bytes, size, text);
-            PlaceClipboardText(dialog, memory);
-        }
+    if (GuardViewAccess(dialog, ReleasePageView, ReadRange, &read) && read.copied
+        && !CopyBytesAsText(dialog, cArray ? FormatCArray : FormatHexLines, bytes, size)) {
+        ShowMessage(dialog, MSG_COPY_TOO_LARGE);
     }
     free(bytes);
 }

@@ -1,66 +1,47 @@
-#include "view/values_window.h"
+#include "inspector/inspector_window.h"
 
-#include "base/byte_cell.h"
-#include "base/dump_page.h"
+#include "base/dialog_focus.h"
 #include "base/messages.h"
 #include "base/program_icon.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "decode/inspector_parse.h"
+#include "decode/inspector_text.h"
+#include "file/file_geometry.h"
+#include "inspector/inspector_rows.h"
 #include "res/resource.h"
-#include "view/caret_offset.h"
 #include "view/caret_place.h"
 #include "view/caret_status.h"
-#include "view/values_shown.h"
 #include "view/overwrite_bytes.h"
-#include "view/value_parse.h"
-#include "view/value_rows.h"
-
-// Shows the written bytes selected in the column the caret is in, as far as
-// they lie on the page.
-static void SelectWritten(uint64_t offset, uint32_t count)
-{
-    uint64_t pageStart = viewer.topLine * DUMP_LINE_BYTES;
-    if (!PageShown() || offset < pageStart || offset >= pageStart + viewer.pageBytes) {
-        return;
-    }
-    uint32_t first = (uint32_t)(offset - pageStart);
-    uint32_t last = first + count - 1;
-    if (last >= viewer.pageBytes) {
-        last = viewer.pageBytes - 1;
-    }
-    uint32_t start = 0;
-    uint32_t end = 0;
-    ByteRangeSelection(viewer.caretColumn, first, last - first + 1, &start, &end);
-    SendMessageA(CaretColumnEdit(), EM_SETSEL, start, end);
-}
+#include "view/select_bytes.h"
 
 // Enter in a row: the value typed into the focused writable row overwrites
 // the bytes at the caret, or is refused with nothing written.
 static void WriteFocusedRow(HWND dialog)
 {
     HWND focus = GetFocus();
-    int row = GetDlgCtrlID(focus) - IDC_INSPECT_BINARY;
-    if (GetParent(focus) != dialog || row < 0 || row >= INSPECT_ROW_COUNT
+    int row = GetDlgCtrlID(focus) - IDC_INSPECTOR_BINARY;
+    if (GetParent(focus) != dialog || row < 0 || row >= INSPECTOR_ROW_COUNT
         || !IsWritableRow(row) || InspectorReadOnly()) {
         return;
     }
     // A text longer than the buffer is refused whole, never read cut short
     // into another number.
-    char typed[INSPECT_TEXT_SIZE * 2] = "";
+    char typed[INSPECTOR_TEXT_SIZE * 2] = "";
     if (GetWindowTextLengthA(focus) < (int)sizeof typed) {
         GetWindowTextA(focus, typed, sizeof typed);
     }
-    unsigned char bytes[INSPECT_MAX_BYTES];
-    uint32_t width = InspectRowWidth(row);
+    unsigned char bytes[INSPECTOR_MAX_BYTES];
+    uint32_t width = InspectorRowWidth(row);
     uint64_t offset = CaretFileOffset();
-    if (!PageShown() || !ParseInspectValue(row, typed, InspectorBigEndian(), bytes)
-        || offset >= viewer.fileSize || viewer.fileSize - offset < width) {
+    if (!PageShown() || !ParseInspectorValue(row, typed, InspectorBigEndian(), bytes)
+        || !FitsInFile(offset, width, viewer.fileSize)) {
         ShowMessage(dialog, MSG_BAD_VALUE);
         SendMessageA(focus, EM_SETSEL, 0, -1);
         return;
     }
     if (OverwriteFileBytes(viewer.mainDialog, offset, bytes, width)) {
-        SelectWritten(offset, width);
+        SelectFileBytes(viewer.caretColumn, offset, width, 0);
     }
     // The row shows the value as read back, whatever form it was typed in.
     ReshowInspectorRow(row);
@@ -71,6 +52,8 @@ static void InitInspector(HWND dialog)
 {
     viewer.inspectorDialog = dialog;
     AttachInspectorRows(dialog);
+    // From here on every caret, page and file change shows in the rows.
+    caretFollower = ShowInspectorRows;
     ShowProgramIcon(dialog);
 }
 
@@ -84,10 +67,7 @@ static INT_PTR CALLBACK InspectorDialogProc(HWND dialog, UINT message, WPARAM wP
         // No focus: opening the window leaves the keyboard in the column.
         return FALSE;
     case WM_ACTIVATE:
-        // Digits, signs and Enter typed here are not the dump columns' keys.
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            viewer.editFocus = 0;
-        }
+        LeaveColumnsOnActivate(wParam);
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -97,12 +77,13 @@ static INT_PTR CALLBACK InspectorDialogProc(HWND dialog, UINT message, WPARAM wP
         case IDCANCEL:
             DestroyWindow(dialog);
             return TRUE;
-        case IDC_INSPECT_BIG_ENDIAN:
+        case IDC_INSPECTOR_BIG_ENDIAN:
             ShowInspectorRows();
             return TRUE;
         }
         return FALSE;
     case WM_DESTROY:
+        caretFollower = NULL;
         viewer.inspectorDialog = NULL;
         if (viewer.mainDialog != NULL && IsWindow(viewer.mainDialog)) {
             CheckMenuItem(GetMenu(viewer.mainDialog), IDM_INSPECTOR, MF_BYCOMMAND | MF_UNCHECKED);

@@ -1,8 +1,9 @@
-#include "view/range_boxes.h"
+#include "bytes/range_boxes.h"
 
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "file/file_geometry.h"
 #include "view/offset_text.h"
 
 void ShowRangeBoxes(HWND dialog, int startBox, int sizeBox, uint64_t start, uint64_t size)
@@ -34,7 +35,7 @@ static int ReadHexBox(HWND dialog, int box, uint64_t *value)
 int ReadRangeBoxes(HWND dialog, int startBox, int sizeBox, uint64_t *start, uint64_t *size)
 {
     if (!ReadHexBox(dialog, startBox, start) || !ReadHexBox(dialog, sizeBox, size)
-        || *start >= viewer.fileSize || *size == 0 || *size > viewer.fileSize - *start) {
+        || *size == 0 || !FitsInFile(*start, *size, viewer.fileSize)) {
         ShowMessage(dialog, MSG_BAD_RANGE);
         SelectBoxText(dialog, startBox);
         return 0;

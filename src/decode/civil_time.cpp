@@ -1,4 +1,4 @@
-#include "view/civil_time.h"
+#include "decode/civil_time.h"
 
 enum {
     SECONDS_PER_DAY = 86400

@@ -1,36 +1,36 @@
 // The data inspector's rows: the values that the bytes from the caret's
 // byte on read as, one text a row, in either byte order.
-#ifndef KORVEX_VALUE_ROWS_H
-#define KORVEX_VALUE_ROWS_H
+#ifndef KORVEX_INSPECTOR_TEXT_H
+#define KORVEX_INSPECTOR_TEXT_H
 
 #include <stdint.h>
 
-// In the window's order; row r's edit is IDC_INSPECT_BINARY + r.
-enum InspectRow {
-    INSPECT_BINARY,
-    INSPECT_INT8,
-    INSPECT_UINT8,
-    INSPECT_INT16,
-    INSPECT_UINT16,
-    INSPECT_INT32,
-    INSPECT_UINT32,
-    INSPECT_INT64,
-    INSPECT_UINT64,
-    INSPECT_FLOAT,
-    INSPECT_DOUBLE,
-    INSPECT_TIME32,
-    INSPECT_TIME64,
-    INSPECT_FILETIME,
-    INSPECT_DOS_TIME,
-    INSPECT_SHIFT_JIS,
-    INSPECT_UTF8,
-    INSPECT_ROW_COUNT
+// In the window's order; row r's edit is IDC_INSPECTOR_BINARY + r.
+enum InspectorRow {
+    INSPECTOR_BINARY,
+    INSPECTOR_INT8,
+    INSPECTOR_UINT8,
+    INSPECTOR_INT16,
+    INSPECTOR_UINT16,
+    INSPECTOR_INT32,
+    INSPECTOR_UINT32,
+    INSPECTOR_INT64,
+    INSPECTOR_UINT64,
+    INSPECTOR_FLOAT,
+    INSPECTOR_DOUBLE,
+    INSPECTOR_TIME32,
+    INSPECTOR_TIME64,
+    INSPECTOR_FILETIME,
+    INSPECTOR_DOS_TIME,
+    INSPECTOR_SHIFT_JIS,
+    INSPECTOR_UTF8,
+    INSPECTOR_ROW_COUNT
 };
 
 // The most bytes a row reads.
-#define INSPECT_MAX_BYTES 8
+#define INSPECTOR_MAX_BYTES 8
 // Every row's longest text and its terminating zero fit.
-#define INSPECT_TEXT_SIZE 32
+#define INSPECTOR_TEXT_SIZE 32
 
 // Puts the code page 932 form of a Unicode code point into text (at most
 // size bytes with the zero): 1, or 0 where the code page has no such
@@ -39,7 +39,7 @@ typedef int (*AnsiOfCodePoint)(uint32_t codePoint, char *text, uint32_t size);
 
 // The bytes a row reads: 1, 2, 4 or 8; for the character rows the most
 // one character may take.
-uint32_t InspectRowWidth(int row);
+uint32_t InspectorRowWidth(int row);
 
 // 1 for the rows a typed value may overwrite bytes from: the integers,
 // float and double.
@@ -53,7 +53,7 @@ int IsWritableRow(int row);
 // UTF-8 one as "あ (U+3042)" or "U+1F600" where toAnsi finds no such
 // character; a control character as its code alone ("0A", "U+000A").
 // bigEndian turns the byte order of every value wider than a byte.
-void InspectRowText(int row, const unsigned char *bytes, uint32_t available, int bigEndian,
+void InspectorRowText(int row, const unsigned char *bytes, uint32_t available, int bigEndian,
                     AnsiOfCodePoint toAnsi, char *text);
 
 #endif

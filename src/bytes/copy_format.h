@@ -1,12 +1,16 @@
 // The texts bytes are copied to the clipboard as: the selection's hex and
-// characters, and a range as hex lines or a C array. Each formatter writes
-// the text and a terminating zero when text is not null, and returns the
-// text's length either way, so that one call sizes the buffer.
+// characters, and a range as hex lines or a C array; and the most bytes the
+// clipboard carries either way. Each formatter is a BytesFormatter: it
+// writes the text and a terminating zero when text is not null, and returns
+// the text's length either way, so that one call sizes the buffer.
 #ifndef KORVEX_COPY_FORMAT_H
 #define KORVEX_COPY_FORMAT_H
 
 #include <stddef.h>
 #include <stdint.h>
+
+// Pastes and range copies take at most this many bytes.
+#define CLIPBOARD_BYTES_LIMIT (16u * 1024 * 1024)
 
 // Upper-case hex pairs separated by one blank, none at the end: "4D 5A 90".
 size_t FormatHexCopy(const unsigned char *bytes, uint32_t count, char *text);

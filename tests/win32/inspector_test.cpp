@@ -47,8 +47,8 @@ struct InspectorTest : EditTest {
 
     void SetBigEndian(int checked)
     {
-        CheckDlgButton(inspector, IDC_INSPECT_BIG_ENDIAN, checked ? BST_CHECKED : BST_UNCHECKED);
-        SendMessageA(inspector, WM_COMMAND, IDC_INSPECT_BIG_ENDIAN, 0);
+        CheckDlgButton(inspector, IDC_INSPECTOR_BIG_ENDIAN, checked ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(inspector, WM_COMMAND, IDC_INSPECTOR_BIG_ENDIAN, 0);
     }
 
     uint32_t Uint32At(uint64_t offset) const
@@ -70,7 +70,7 @@ TEST_F(InspectorTest, OpensBesideTheDialogAndClosesFromTheMenu)
     OpenInspector();
     EXPECT_EQ(WindowText(inspector), "ﾃﾞｰﾀ ｲﾝｽﾍﾟｸﾀ");
     EXPECT_TRUE(GetMenuState(GetMenu(dialog), IDM_INSPECTOR, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT8), "") << "no file open";
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT8), "") << "no file open";
     RECT main;
     RECT own;
     RECT work;
@@ -94,22 +94,23 @@ TEST_F(InspectorTest, RowsFollowTheCaretAPageMoveAndATypedDigit)
     OpenBytes("follow.bin", model);
     OpenInspector();
     CaretTo(16);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT32), "305419896");
-    EXPECT_EQ(Row(IDC_INSPECT_BINARY), "01111000");
-    EXPECT_EQ(Row(IDC_INSPECT_SHIFT_JIS), "x (78)");
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT32), "305419896");
+    EXPECT_EQ(Row(IDC_INSPECTOR_BINARY), "01111000");
+    EXPECT_EQ(Row(IDC_INSPECTOR_SHIFT_JIS), "x (78)");
     SetBigEndian(1);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT32), "2018915346");
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT32), "2018915346");
     SetBigEndian(0);
 
     PressKey(VK_NEXT);
     Pump();
     ASSERT_EQ(viewer.topLine, 48u);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT32), std::to_string(Uint32At(CaretFileOffset())));
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT32), std::to_string(Uint32At(CaretFileOffset())));
 
     TypeAtByte(0, "f");  // the high digit of byte 768; the caret stays on it
     Pump();
     model[768] = (unsigned char)((model[768] & 0x0F) | 0xF0);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT32), std::to_string(Uint32At(768))) << "shown before it is stored";
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT32), std::to_string(Uint32At(768)))
+        << "shown before it is stored";
     EXPECT_NE(MappedFileBytes()[768], model[768]);
 
     SendMessageA(dialog, WM_COMMAND, IDM_INSPECTOR, 0);
@@ -126,20 +127,20 @@ TEST_F(InspectorTest, BytesPastThePageComeFromTheFileAndTheEndGivesADash)
     OpenBytes("tail.bin", model);
     OpenInspector();
     CaretTo(764);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT64), "578437695752307201");
-    EXPECT_EQ(Row(IDC_INSPECT_DOUBLE), "5.447603722011605e-270");
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT64), "578437695752307201");
+    EXPECT_EQ(Row(IDC_INSPECTOR_DOUBLE), "5.447603722011605e-270");
 
     LoadPage(dialog, 2);  // the last page: 32 .. 799
     CaretTo(797 - 32);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT16), "16961");
-    EXPECT_EQ(Row(IDC_INSPECT_INT32), "-");
-    EXPECT_EQ(Row(IDC_INSPECT_TIME32), "-");
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT16), "16961");
+    EXPECT_EQ(Row(IDC_INSPECTOR_INT32), "-");
+    EXPECT_EQ(Row(IDC_INSPECTOR_TIME32), "-");
     CaretTo(799 - 32);
-    EXPECT_EQ(Row(IDC_INSPECT_SHIFT_JIS), "-") << "a lead byte at the end";
-    EXPECT_EQ(Row(IDC_INSPECT_UINT8), "130");
+    EXPECT_EQ(Row(IDC_INSPECTOR_SHIFT_JIS), "-") << "a lead byte at the end";
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT8), "130");
 
     CloseFile(dialog);
-    EXPECT_EQ(Row(IDC_INSPECT_UINT8), "");
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT8), "");
 }
 
 // A uint32 over the first window's last two bytes and the next window's
@@ -152,14 +153,14 @@ TEST_F(InspectorTest, WrittenUint32LandsOnDiskAcrossAWindowBoundary)
     SetReadOnlyBox(0);
     LoadPage(dialog, 4090);  // page from 65440: 65534 is its byte 94
     CaretTo(94);
-    Confirm(IDC_INSPECT_UINT32, "305419896");
+    Confirm(IDC_INSPECTOR_UINT32, "305419896");
     Put(65534, {0x78, 0x56, 0x34, 0x12});
     EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "");
     EXPECT_EQ(ReadHexSelection(), (HexSelection{3 * 94, 3 * 97 + 2}));
-    EXPECT_EQ(Row(IDC_INSPECT_UINT32), "305419896");
+    EXPECT_EQ(Row(IDC_INSPECTOR_UINT32), "305419896");
 
     SetBigEndian(1);
-    Confirm(IDC_INSPECT_UINT32, " 287454020 ");
+    Confirm(IDC_INSPECTOR_UINT32, " 287454020 ");
     Put(65534, {0x11, 0x22, 0x33, 0x44});
     EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "");
     EXPECT_EQ(CapturedMessageCount(), 0) << CapturedMessages();
@@ -172,22 +173,23 @@ TEST_F(InspectorTest, ReadOnlyAndBadValuesWriteNothing)
     OpenPatterned("refuse.bin", 1000);
     OpenInspector();
     CaretTo(0);
-    HWND row = GetDlgItem(inspector, IDC_INSPECT_UINT16);
+    HWND row = GetDlgItem(inspector, IDC_INSPECTOR_UINT16);
     EXPECT_TRUE(GetWindowLongA(row, GWL_STYLE) & ES_READONLY) << "読み取り専用 checked";
-    Confirm(IDC_INSPECT_UINT16, "1");
+    Confirm(IDC_INSPECTOR_UINT16, "1");
     EXPECT_EQ(CapturedMessageCount(), 0);
 
     ClickReadOnlyBox();
     EXPECT_FALSE(GetWindowLongA(row, GWL_STYLE) & ES_READONLY);
-    EXPECT_TRUE(GetWindowLongA(GetDlgItem(inspector, IDC_INSPECT_TIME32), GWL_STYLE) & ES_READONLY);
-    Confirm(IDC_INSPECT_UINT16, "65536");
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(inspector, IDC_INSPECTOR_TIME32), GWL_STYLE)
+                & ES_READONLY);
+    Confirm(IDC_INSPECTOR_UINT16, "65536");
     EXPECT_ONE_MESSAGE("値が正しくありません。");
     // Too long to read whole: refused, not cut short into "0".
-    Confirm(IDC_INSPECT_UINT8, (std::string(70, '0') + "1").c_str());
+    Confirm(IDC_INSPECTOR_UINT8, (std::string(70, '0') + "1").c_str());
     EXPECT_EQ(CapturedMessageCount(), 2);
     LoadPage(dialog, 100);  // the last page, from 240: 996 is its byte 756
     CaretTo(756);
-    Confirm(IDC_INSPECT_UINT64, "1");
+    Confirm(IDC_INSPECTOR_UINT64, "1");
     EXPECT_EQ(CapturedMessageCount(), 3) << "past the end of the file";
     EXPECT_EQ(FirstDifference(MappedFileBytes(), model), "");
 }

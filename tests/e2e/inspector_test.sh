@@ -8,9 +8,9 @@ INSPECTOR_CAPTION="ﾃﾞｰﾀ ｲﾝｽﾍﾟｸﾀ"
 case_ctrl_i_opens_the_inspector_that_follows_the_caret() {
     local file hex uint16 uint32 int16
     hex="$(e2e_id IDC_HEX)"
-    uint16="$(e2e_id IDC_INSPECT_UINT16)"
-    int16="$(e2e_id IDC_INSPECT_INT16)"
-    uint32="$(e2e_id IDC_INSPECT_UINT32)"
+    uint16="$(e2e_id IDC_INSPECTOR_UINT16)"
+    int16="$(e2e_id IDC_INSPECTOR_INT16)"
+    uint32="$(e2e_id IDC_INSPECTOR_UINT32)"
     file="$E2E_TMP/header.bin"
     { printf '\x4D\x5A\x90\x00\x03\x00\x00\x00'; head -c 2000 /dev/zero; } >"$file"
 
@@ -25,7 +25,7 @@ case_ctrl_i_opens_the_inspector_that_follows_the_caret() {
     # Two Rights go over byte 0's low digit and blank onto byte 1.
     drive keys right right || e2e_fail "cannot send Right"
     expect_text "$uint16" "36954" -w "$INSPECTOR_CAPTION"
-    expect_text "$(e2e_id IDC_INSPECT_BINARY)" "01011010" -w "$INSPECTOR_CAPTION"
+    expect_text "$(e2e_id IDC_INSPECTOR_BINARY)" "01011010" -w "$INSPECTOR_CAPTION"
     e2e_screenshot korvex-inspector
 
     # A value typed into a row and Enter: written over bytes 1 and 2.

@@ -1,26 +1,26 @@
-#include "view/values_shown.h"
+#include "inspector/inspector_rows.h"
 
 #include "base/viewer_state.h"
+#include "decode/inspector_text.h"
 #include "res/resource.h"
 #include "view/caret_bytes.h"
 #include "view/caret_place.h"
-#include "view/value_rows.h"
 
 #include <string.h>
 
 // What each row's edit shows, so that a row is set only when it changes.
-static char shownRows[INSPECT_ROW_COUNT][INSPECT_TEXT_SIZE];
+static char shownRows[INSPECTOR_ROW_COUNT][INSPECTOR_TEXT_SIZE];
 // Whether the writable rows take typing now: -1 before the first update.
 static int rowsWritable = -1;
 // What the rows were last made from: most caret moves leave the bytes and
 // the byte order as they were, and then nothing is formatted again.
-static unsigned char readBytes[INSPECT_MAX_BYTES];
+static unsigned char readBytes[INSPECTOR_MAX_BYTES];
 static uint32_t readCount = UINT32_MAX;  // none yet
 static int readBigEndian;
 
 // The controls every update reads or writes, found once when the window
 // opens: under Wine each GetDlgItem asks the server for the child list.
-static HWND rowEdits[INSPECT_ROW_COUNT];
+static HWND rowEdits[INSPECTOR_ROW_COUNT];
 static HWND bigEndianBox;
 static HWND readOnlyBox;
 
@@ -60,7 +60,7 @@ static int AnsiOfUnicode(uint32_t codePoint, char *text, uint32_t size)
 static void ShowRow(int row, const char *text)
 {
     if (strcmp(text, shownRows[row]) != 0) {
-        lstrcpynA(shownRows[row], text, INSPECT_TEXT_SIZE);
+        lstrcpynA(shownRows[row], text, INSPECTOR_TEXT_SIZE);
         SetWindowTextA(rowEdits[row], text);
     }
 }
@@ -73,7 +73,7 @@ static void FollowReadOnlyBox(void)
         return;
     }
     rowsWritable = writable;
-    for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
+    for (int row = 0; row < INSPECTOR_ROW_COUNT; row++) {
         if (IsWritableRow(row)) {
             SendMessageA(rowEdits[row], EM_SETREADONLY, !writable, 0);
         }
@@ -88,13 +88,13 @@ void ShowInspectorRows(void)
     FollowReadOnlyBox();
     if (!PageShown()) {
         readCount = UINT32_MAX;
-        for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
+        for (int row = 0; row < INSPECTOR_ROW_COUNT; row++) {
             ShowRow(row, "");
         }
         return;
     }
-    unsigned char bytes[INSPECT_MAX_BYTES];
-    uint32_t available = ReadCaretBytes(CaretFileOffset(), INSPECT_MAX_BYTES, bytes);
+    unsigned char bytes[INSPECTOR_MAX_BYTES];
+    uint32_t available = ReadCaretBytes(CaretFileOffset(), INSPECTOR_MAX_BYTES, bytes);
     int bigEndian = InspectorBigEndian();
     if (available == readCount && bigEndian == readBigEndian
         && memcmp(bytes, readBytes, available) == 0) {
@@ -103,19 +103,19 @@ void ShowInspectorRows(void)
     memcpy(readBytes, bytes, available);
     readCount = available;
     readBigEndian = bigEndian;
-    char text[INSPECT_TEXT_SIZE];
-    for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
-        InspectRowText(row, bytes, available, bigEndian, AnsiOfUnicode, text);
+    char text[INSPECTOR_TEXT_SIZE];
+    for (int row = 0; row < INSPECTOR_ROW_COUNT; row++) {
+        InspectorRowText(row, bytes, available, bigEndian, AnsiOfUnicode, text);
         ShowRow(row, text);
     }
 }
 
 void AttachInspectorRows(HWND dialog)
 {
-    for (int row = 0; row < INSPECT_ROW_COUNT; row++) {
-        rowEdits[row] = GetDlgItem(dialog, IDC_INSPECT_BINARY + row);
+    for (int row = 0; row < INSPECTOR_ROW_COUNT; row++) {
+        rowEdits[row] = GetDlgItem(dialog, IDC_INSPECTOR_BINARY + row);
     }
-    bigEndianBox = GetDlgItem(dialog, IDC_INSPECT_BIG_ENDIAN);
+    bigEndianBox = GetDlgItem(dialog, IDC_INSPECTOR_BIG_ENDIAN);
     readOnlyBox = GetDlgItem(viewer.mainDialog, IDC_READONLY);
     memset(shownRows, 0, sizeof shownRows);
     rowsWritable = -1;

@@ -1,6 +1,6 @@
-#include "view/value_parse.h"
+#include "decode/inspector_parse.h"
 
-#include "view/value_rows.h"
+#include "decode/inspector_text.h"
 
 #include <math.h>
 #include <stdlib.h>
@@ -59,9 +59,9 @@ static int ParseInteger(int row, const char *text, uint64_t *bits)
         }
         magnitude = magnitude * 10 + digit;
     }
-    uint32_t width = InspectRowWidth(row);
-    int isSigned = (row == INSPECT_INT8 || row == INSPECT_INT16 || row == INSPECT_INT32
-                    || row == INSPECT_INT64);
+    uint32_t width = InspectorRowWidth(row);
+    int isSigned = (row == INSPECTOR_INT8 || row == INSPECTOR_INT16 || row == INSPECTOR_INT32
+                    || row == INSPECTOR_INT64);
     uint64_t unsignedMax = width == 8 ? UINT64_MAX : (((uint64_t)1 << (8 * width)) - 1);
     uint64_t positiveMax = isSigned ? unsignedMax >> 1 : unsignedMax;
     uint64_t negativeMax = isSigned ? positiveMax + 1 : 0;
@@ -121,7 +121,7 @@ static int EqualsIgnoringCase(const char *text, const char *lowerWord)
 // range.
 static int ParseFloating(int row, const char *text, uint64_t *bits)
 {
-    int isFloat = (row == INSPECT_FLOAT);
+    int isFloat = (row == INSPECTOR_FLOAT);
     if (EqualsIgnoringCase(text, "nan")) {
         *bits = isFloat ? 0x7FC00000u : 0x7FF8000000000000u;
         return 1;
@@ -147,7 +147,7 @@ static int ParseFloating(int row, const char *text, uint64_t *bits)
     return !isinf(value);
 }
 
-int ParseInspectValue(int row, const char *text, int bigEndian, unsigned char *bytes)
+int ParseInspectorValue(int row, const char *text, int bigEndian, unsigned char *bytes)
 {
     if (!IsWritableRow(row)) {
         return 0;
@@ -157,12 +157,12 @@ int ParseInspectValue(int row, const char *text, int bigEndian, unsigned char *b
         return 0;
     }
     uint64_t bits = 0;
-    int parsed = (row == INSPECT_FLOAT || row == INSPECT_DOUBLE)
+    int parsed = (row == INSPECTOR_FLOAT || row == INSPECTOR_DOUBLE)
                      ? ParseFloating(row, value, &bits)
                      : ParseInteger(row, value, &bits);
     if (!parsed) {
         return 0;
     }
-    StoreUnsigned(bits, InspectRowWidth(row), bigEndian, bytes);
+    StoreUnsigned(bits, InspectorRowWidth(row), bigEndian, bytes);
     return 1;
 }

@@ -5,9 +5,6 @@
 
 #include <windows.h>
 
-// Pastes and range copies take at most this many bytes.
-#define CLIPBOARD_BYTES_LIMIT (16u * 1024 * 1024)
-
 // Copies the bytes the caret column's selection touches, typed digits not
 // yet stored included: hex pairs from the hex column, the shown characters
 // from the character column. Nothing without a selection.

@@ -1,4 +1,4 @@
-#include "view/copy_paste.h"
+#include "bytes/copy_paste.h"
 
 #include "base/byte_cell.h"
 #include "base/clipboard_text.h"
@@ -7,14 +7,15 @@
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "bytes/copy_format.h"
 #include "edit/page_parse.h"
 #include "edit/paste_parse.h"
+#include "file/file_geometry.h"
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/caret_status.h"
-#include "view/copy_format.h"
 #include "view/overwrite_bytes.h"
+#include "view/select_bytes.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -33,21 +34,8 @@ void CopySelection(HWND dialog)
     // The page as shown: digits typed but not stored count.
     unsigned char page[DUMP_PAGE_BYTES];
     ParseHexPage(viewer.hexText, viewer.pageBytes, page);
-    const unsigned char *bytes = page + touched.first;
-    int hex = viewer.caretColumn != COLUMN_CHAR;
-    size_t length = hex ? FormatHexCopy(bytes, touched.count, NULL)
-                        : FormatCharCopy(bytes, touched.count, NULL);
-    char *text;
-    HGLOBAL memory = NewClipboardText(length, &text);
-    if (memory == NULL) {
-        return;
-    }
-    if (hex) {
-        FormatHexCopy(bytes, touched.count, text);
-    } else {
-        FormatCharCopy(bytes, touched.count, text);
-    }
-    PlaceClipboardText(dialog, memory);
+    CopyBytesAsText(dialog, viewer.caretColumn == COLUMN_CHAR ? FormatCharCopy : FormatHexCopy,
+                    page + touched.first, touched.count);
 }
 
 // The bytes the clipboard's text gives the caret column: 1 with *bytes
@@ -81,23 +69,6 @@ static int PastedBytes(HWND dialog, const char *text, size_t length, unsigned ch
     return 1;
 }
 
-// Selects in the hex column the pasted bytes that lie on the page shown.
-static void SelectPasted(uint64_t offset, uint64_t count)
-{
-    uint64_t pageStart = viewer.topLine * DUMP_LINE_BYTES;
-    uint64_t pageEnd = pageStart + viewer.pageBytes;
-    uint64_t first = offset > pageStart ? offset : pageStart;
-    uint64_t end = offset + count < pageEnd ? offset + count : pageEnd;
-    if (!viewer.pageRendered || first >= end) {
-        return;
-    }
-    SetFocus(viewer.hexEdit);
-    DWORD start = (DWORD)(first - pageStart) * HEX_CELL_CHARS;
-    DWORD stop = (DWORD)(end - pageStart) * HEX_CELL_CHARS - 1;
-    SendMessageA(viewer.hexEdit, EM_SETSEL, start, stop);
-    ShowStatusLine();
-}
-
 void PasteOverFile(HWND dialog)
 {
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
@@ -122,10 +93,10 @@ void PasteOverFile(HWND dialog)
         ShowMessage(dialog, MSG_PASTE_READ_ONLY);
     } else if (PastedBytes(dialog, text, length, &bytes, &count)) {
         uint64_t offset = CaretFileOffset();
-        if (offset > viewer.fileSize || count > viewer.fileSize - offset) {
+        if (!FitsInFile(offset, count, viewer.fileSize)) {
             ShowMessage(dialog, MSG_PASTE_PAST_END);
         } else if (OverwriteFileBytes(dialog, offset, bytes, (uint32_t)count)) {
-            SelectPasted(offset, count);
+            SelectFileBytes(COLUMN_HEX, offset, count, 1);
         }
     }
     free(bytes);

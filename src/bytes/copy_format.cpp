@@ -1,4 +1,4 @@
-#include "view/copy_format.h"
+#include "bytes/copy_format.h"
 
 #include "base/byte_cell.h"
 #include "base/dump_page.h"

@@ -1,0 +1,4 @@
+list(APPEND KORVEX_SHELL_SOURCES
+    src/inspector/inspector_rows.cpp
+    src/inspector/inspector_window.cpp
+)
