@@ -14,25 +14,12 @@
 #include "bytes/checksum_dialog.h"
 #include "bytes/checksum_run.h"
 #include "res/resource.h"
+#include "bench_clock.h"
 
 #include <stdio.h>
 #include <string.h>
 
 namespace {
-
-LARGE_INTEGER frequency;
-
-LONGLONG Now(void)
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-double Seconds(LONGLONG ticks)
-{
-    return (double)ticks / (double)frequency.QuadPart;
-}
 
 WNDPROC sumsProc;
 LONGLONG longestTick;
@@ -49,7 +36,7 @@ LRESULT CALLBACK TimedSumsProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     LRESULT result = CallWindowProcA(sumsProc, window, message, wParam, lParam);
     LONGLONG spent = Now() - start;
     longestTick = spent > longestTick ? spent : longestTick;
-    slowTicks += spent * 1000 > 16 * frequency.QuadPart;
+    slowTicks += OverFrame(spent);
     allTicks += spent;
     tickCount++;
     return result;
@@ -115,7 +102,7 @@ int Run(const char *path, int count, char **names)
 
 int main(int argc, char **argv)
 {
-    QueryPerformanceFrequency(&frequency);
+    StartBenchClock();
     if (argc < 3) {
         fprintf(stderr, "usage: korvex_checksum_bench PATH SUM...\n");
         return 2;
