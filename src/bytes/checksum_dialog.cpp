@@ -5,7 +5,6 @@
 #include "base/clipboard_text.h"
 #include "base/dialog_focus.h"
 #include "base/dump_page.h"
-#include "base/edit_selection.h"
 #include "base/messages.h"
 #include "base/program_icon.h"
 #include "base/show_message.h"
@@ -89,14 +88,10 @@ static void FillRange(HWND dialog)
 {
     uint64_t start = 0;
     uint64_t size = viewer.fileSize;
-    if (PageShown()) {
-        EditSelection selection = ReadEditSelection(CaretColumnEdit());
-        CaretBytes touched = CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
-                                          viewer.pageBytes);
-        if (touched.count > 0) {
-            start = viewer.topLine * DUMP_LINE_BYTES + touched.first;
-            size = touched.count;
-        }
+    CaretBytes touched = CaretSelection();
+    if (touched.count > 0) {
+        start = viewer.topLine * DUMP_LINE_BYTES + touched.first;
+        size = touched.count;
     }
     ShowRangeBoxes(dialog, IDC_CHECKSUM_START, IDC_CHECKSUM_SIZE, start, size);
 }

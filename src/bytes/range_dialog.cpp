@@ -3,7 +3,6 @@
 #include "base/byte_cell.h"
 #include "base/center_window.h"
 #include "base/clipboard_text.h"
-#include "base/edit_selection.h"
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
@@ -122,13 +121,9 @@ void HandleRange(HWND dialog)
         return;
     }
     RangeRequest request = {CaretFileOffset(), 0x10, IDC_RANGE_HEX};
-    if (viewer.pageRendered) {
-        EditSelection selection = ReadEditSelection(CaretColumnEdit());
-        CaretBytes touched = CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
-                                          viewer.pageBytes);
-        if (touched.count > 0) {
-            request.size = touched.count;
-        }
+    CaretBytes touched = CaretSelection();
+    if (touched.count > 0) {
+        request.size = touched.count;
     }
     if (DialogBoxParamA(viewer.instance, "IDD_RANGE", dialog, RangeDialogProc, (LPARAM)&request)
         != IDOK) {
