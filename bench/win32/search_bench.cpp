@@ -41,26 +41,13 @@
 #include "search/search_dialog.h"
 #include "search/search_filter.h"
 #include "view/load_page.h"
+#include "bench_clock.h"
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 namespace {
-
-LARGE_INTEGER frequency;
-
-double Seconds(LONGLONG ticks)
-{
-    return (double)ticks / (double)frequency.QuadPart;
-}
-
-LONGLONG Now(void)
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
 
 // --- the dialog's ticks, timed from outside --------------------------------
 
@@ -74,11 +61,6 @@ long slowTicks;  // over 16 ms
 LONGLONG lastTick = -1;
 LONGLONG longestOtherTick;
 long slowOtherTicks;
-
-int OverFrame(LONGLONG spent)
-{
-    return spent * 1000 > 16 * frequency.QuadPart;
-}
 
 LRESULT CALLBACK TimedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -371,7 +353,7 @@ int Usage(void)
 
 int main(int argc, char **argv)
 {
-    QueryPerformanceFrequency(&frequency);
+    StartBenchClock();
     int textInHex = 0;
     while (argc >= 2 && strncmp(argv[1], "--", 2) == 0) {
         const char *option = argv[1];

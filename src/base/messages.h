@@ -24,6 +24,14 @@
 #define MSG_SAVED "保存しました。"
 #define RANGE_SAVE_PROGRESS_FORMAT "範囲の保存 (%u%%)"
 #define MSG_BAD_VALUE "値が正しくありません。"
+// The checksum dialog: its caption, "ﾁｪｯｸｻﾑ (37%)" while a sum runs, and
+// its close button's two texts.
+#define CHECKSUM_CAPTION "ﾁｪｯｸｻﾑ"
+#define CHECKSUM_PROGRESS_FORMAT "ﾁｪｯｸｻﾑ (%u%%)"
+#define CHECKSUM_STOP_TEXT "中止"
+#define CHECKSUM_CLOSE_TEXT "閉じる"
+// The system could not give memory, a thread or a hash algorithm.
+#define MSG_CHECKSUM_FAILED "ﾁｪｯｸｻﾑを計算できませんでした。"
 #define FILE_SIZE_FORMAT "ﾌｧｲﾙｻｲｽﾞ：0x%08X %08X(byte)"
 #define SEARCH_START_TEXT "検索開始"
 #define SEARCH_STOP_TEXT "検索中止"
