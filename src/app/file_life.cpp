@@ -1,6 +1,7 @@
 #include "app/file_life.h"
 
 #include "base/viewer_state.h"
+#include "bytes/checksum_dialog.h"
 #include "edit/write_back.h"
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
@@ -11,7 +12,7 @@
 #include "view/load_page.h"
 
 // The menu commands that act on the open file.
-static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE};
+static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE, IDM_CHECKSUM};
 
 void ShowFileOpen(HWND dialog, int open)
 {
@@ -29,6 +30,8 @@ void CloseFile(HWND dialog)
     AbandonSearch();
     // The list's offsets belong to this file.
     ClearHitList();
+    // A sum of this file stops, and its dialog goes with the file.
+    CloseChecksumDialog();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
     ShowFileOpen(dialog, 0);
