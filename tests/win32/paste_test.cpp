@@ -367,10 +367,11 @@ TEST_F(RangeTest, SaveOntoAFullDiskKeepsTheOldTarget)
     RunHostShell("umount '" + unixFolder + "'");
 }
 
-// A save runs on when its file closes, shows its target by its own name, and
-// ends with the program or the session only as they say: asked first at the
-// exit, where いいえ goes on; stopped without a word at the session's end. A
-// stopped save keeps the old target and leaves no temporary file.
+// A save runs on when its file closes, shows its target by its own name, puts
+// a new target there only whole, and ends with the program or the session
+// only as they say: asked first at the exit, where いいえ goes on; stopped
+// without a word at the session's end. A stopped save keeps the old target
+// and leaves no temporary file.
 TEST_F(RangeTest, SaveOutlivesItsFileAndEndsOnlyWithTheProgramOrSession)
 {
     const size_t size = 8 * 1024 * 1024;
@@ -383,6 +384,9 @@ TEST_F(RangeTest, SaveOutlivesItsFileAndEndsOnlyWithTheProgramOrSession)
     WCHAR shown[512];
     GetDlgItemTextW(RangeSaveWindow(), IDC_RANGE_SAVE_TEXT, shown, 512);
     EXPECT_TRUE(wideTarget == shown);
+    // Meanwhile only the temporary file is there.
+    EXPECT_EQ(GetFileAttributesW(wideTarget.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(TempFilesIn(folder), 1);
     OpenPatterned("other.bin", 100);
 
     StartMessageBoxCapture(IDNO);
