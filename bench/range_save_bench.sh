@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Copying 16 MiB as hex text to the clipboard, and saving a 4 GiB range of a
-# file in the page cache on the save's timer ticks against native cp of the
-# same bytes, with the longest tick. Beside cp, which copies inside the kernel,
-# stands dd with the save's 256 KiB chunks: a native loop of the reads and
-# writes the save makes. Runs the build of the Wine chosen for this host (see
+# file in the page cache (on the save's own thread, its progress shown on the
+# window's timer ticks) against native cp of the same bytes, with the longest
+# tick. Beside cp, which copies inside the kernel, stands dd with the save's
+# 1 MiB chunks: a native loop of the reads and writes the save makes. The
+# save flushes its file to the disk before it renames it over the target;
+# cp and dd do not, so "cp+sync" times cp and a sync of its copy too. Runs the build of the Wine chosen for this host (see
 # scripts/wine-env.sh). Builds nothing.
 #   bash bench/range_save_bench.sh [path/to/korvex_range_bench.exe]
 # KORVEX_BENCH_FILE names the 4 GiB source (default /tmp/korvex-search-4g.bin,
@@ -54,7 +56,8 @@ native_copy() {
 }
 natives() {
     cp_mbps="$(native_copy cp "$file" "$copied")"
-    dd_mbps="$(native_copy dd if="$file" of="$copied" bs=256K status=none)"
+    dd_mbps="$(native_copy dd if="$file" of="$copied" bs=1M status=none)"
+    sync_mbps="$(native_copy sh -c 'cp "$1" "$2" && sync "$2"' _ "$file" "$copied")"
 }
 median() { tr ' ' '\n' <<<"$1" | sed '/^$/d' | sort -n | awk '{ r[NR] = $1 } END { print r[int((NR + 1) / 2)] }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
@@ -70,12 +73,14 @@ for dir in $target_dirs; do
     copied="$dir/korvex-range-cp.bin"
     cp_ratios=""
     dd_ratios=""
+    sync_ratios=""
     for round in $(seq "$rounds"); do
         if [ $((round % 2)) -eq 1 ]; then natives; korvex_save; else korvex_save; natives; fi
         mbps="$(field mbps "$save_line")"
         cp_ratios="$cp_ratios $(ratio "$mbps" "$cp_mbps")"
         dd_ratios="$dd_ratios $(ratio "$mbps" "$dd_mbps")"
-        echo "save 4 GiB to $dir, round $round: $mbps MB/s in $(field seconds "$save_line") s (cp $cp_mbps MB/s, ratio $(ratio "$mbps" "$cp_mbps"); dd $dd_mbps MB/s, ratio $(ratio "$mbps" "$dd_mbps")); $(field ticks "$save_line") ticks, mean $(field mean_tick_ms "$save_line") ms, longest $(field max_tick_ms "$save_line") ms, $(field ticks_over_16ms "$save_line") over 16 ms; the last, which opens the message, $(field last_tick_ms "$save_line") ms"
+        sync_ratios="$sync_ratios $(ratio "$mbps" "$sync_mbps")"
+        echo "save 4 GiB to $dir, round $round: $mbps MB/s in $(field seconds "$save_line") s (cp $cp_mbps MB/s, ratio $(ratio "$mbps" "$cp_mbps"); dd $dd_mbps MB/s, ratio $(ratio "$mbps" "$dd_mbps"); cp+sync $sync_mbps MB/s, ratio $(ratio "$mbps" "$sync_mbps")); $(field ticks "$save_line") ticks, mean $(field mean_tick_ms "$save_line") ms, longest $(field max_tick_ms "$save_line") ms, $(field ticks_over_16ms "$save_line") over 16 ms; the last, which opens the message, $(field last_tick_ms "$save_line") ms"
     done
-    echo "save to $dir, medians of $rounds rounds: save/cp $(median "$cp_ratios"), save/dd $(median "$dd_ratios")"
+    echo "save to $dir, medians of $rounds rounds: save/cp $(median "$cp_ratios"), save/dd $(median "$dd_ratios"), save/cp+sync $(median "$sync_ratios")"
 done

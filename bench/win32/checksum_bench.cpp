@@ -7,6 +7,8 @@
 //       checksum dialog, sums the whole file and prints "bytes=N seconds=S
 //       mbps=R ticks=T max_tick_ms=M ticks_over_16ms=K mean_tick_ms=A", then
 //       the result's lines.
+#include "wide_path.h"
+
 #include "app/file_life.h"
 #include "app/main_dialog.h"
 #include "app/startup.h"
@@ -62,7 +64,7 @@ int Run(const char *path, int count, char **names)
     if (main == NULL) {
         return 2;
     }
-    OpenFile(main, path);
+    OpenFile(main, WidePath(path).c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         fprintf(stderr, "cannot open %s\n", path);
         return 2;

@@ -3,6 +3,8 @@
 // key class, next to the calls it may make; then real keystrokes sent with
 // SendInput into the hex column, with the filter installed and removed.
 // Prints the figures; no checks.
+#include "wide_path.h"
+
 #include "app/file_life.h"
 #include "app/startup.h"
 #include "base/viewer_state.h"
@@ -214,7 +216,7 @@ int main(int argc, char **argv)
     DWORD written = 0;
     WriteFile(file, bytes, sizeof bytes, &written, NULL);
     CloseHandle(file);
-    OpenFile(dialog, path);
+    OpenFile(dialog, WidePath(path).c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         printf("cannot open %s\n", path);
         return 1;

@@ -1,6 +1,8 @@
 // korvex_wine_bench: what a page move costs in the real main dialog, within
 // one mapped window and across windows, and what memory a 4096 GB file
 // takes while the page moves all over it. Prints the figures; no checks.
+#include "wide_path.h"
+
 #include "app/file_life.h"
 #include "app/startup.h"
 #include "base/viewer_state.h"
@@ -174,7 +176,7 @@ SIZE_T ViewRegionBytes(void)
 
 void BenchMoves(HWND dialog, const std::string &path)
 {
-    OpenFile(dialog, path.c_str());
+    OpenFile(dialog, WidePath(path.c_str()).c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         printf("cannot open %s\n", path.c_str());
         return;
@@ -251,7 +253,7 @@ void BenchLargestFile(HWND dialog, const std::string &path)
 {
     CloseFile(dialog);
     int mappedBefore = CountMappedRegions();
-    OpenFile(dialog, path.c_str());
+    OpenFile(dialog, WidePath(path.c_str()).c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         printf("cannot open the 4096 GB file\n");
         return;

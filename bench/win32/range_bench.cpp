@@ -1,6 +1,6 @@
 // korvex_range_bench: copying a range to the clipboard as hex text, and
-// saving a range to a file on the save's timer ticks, in the real main
-// dialog under Wine. One measurement per run; bench/range_save_bench.sh runs
+// saving a range to a file (copied on the save's own thread, shown on the
+// window's timer ticks), in the real main dialog under Wine. One measurement per run; bench/range_save_bench.sh runs
 // them.
 //
 //   korvex_range_bench copy PATH BYTES
@@ -9,8 +9,10 @@
 //   korvex_range_bench save PATH TARGET
 //       Opens PATH and saves all of it to TARGET. Prints "bytes=N seconds=S
 //       mbps=R ticks=T max_tick_ms=M ticks_over_16ms=K mean_tick_ms=A
-//       last_tick_ms=L", the tick figures over the ticks that copy and the
-//       last, which ends the save and opens its message, apart.
+//       last_tick_ms=L", the tick figures over the ticks while the save runs
+//       and the last, which ends the save and opens its message, apart.
+#include "wide_path.h"
+
 #include "app/file_life.h"
 #include "app/main_dialog.h"
 #include "app/startup.h"
@@ -71,9 +73,9 @@ LRESULT CALLBACK TimedSaveProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 const char *target;
-int ChooseTarget(HWND, char *path)
+int ChooseTarget(HWND, WCHAR *path)
 {
-    lstrcpynA(path, target, 260);
+    lstrcpyW(path, WidePath(target).c_str());
     return 1;
 }
 
@@ -88,7 +90,7 @@ HWND OpenMain(const char *path)
     if (main == NULL) {
         return NULL;
     }
-    OpenFile(main, path);
+    OpenFile(main, WidePath(path).c_str());
     return viewer.fileHandle == INVALID_HANDLE_VALUE ? NULL : main;
 }
 

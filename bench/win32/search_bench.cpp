@@ -30,6 +30,8 @@
 //   --encoding N     the encoding list's item N (4: すべて)
 //   --bytes          TEXT is the string's code page 932 bytes in hex
 //   --filter N       the scan's candidate filter: 0 plain, 1 SSE2, 2 AVX2
+#include "wide_path.h"
+
 #include "app/main_dialog.h"
 #include "app/file_life.h"
 #include "app/startup.h"
@@ -124,7 +126,7 @@ int RunDialog(SearchKind kind, const char *path, const char *text, unsigned budg
         fprintf(stderr, "no main dialog\n");
         return 2;
     }
-    OpenFile(main, path);
+    OpenFile(main, WidePath(path).c_str());
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         fprintf(stderr, "cannot open %s\n", path);
         return 2;

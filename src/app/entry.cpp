@@ -1,6 +1,7 @@
-// The program's entry. The file to open is taken from the whole command line,
-// where the one tested parser also skips the program's own name; commandLine
-// is the C runtime's own cut of it. The show command is not used: the main
+// The program's entry. The file to open is taken from the whole UTF-16
+// command line, where the one tested parser also skips the program's own
+// name: the ANSI one (and commandLine, the C runtime's cut of it) spells
+// some names as other files' names. The show command is not used: the main
 // dialog shows itself, centred.
 #include "app/startup.h"
 
@@ -9,5 +10,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)previous;
     (void)commandLine;
     (void)showCommand;
-    return KorvexMain(instance, GetCommandLineA());
+    return KorvexMain(instance, GetCommandLineW());
 }

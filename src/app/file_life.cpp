@@ -2,7 +2,6 @@
 
 #include "base/viewer_state.h"
 #include "bytes/checksum_dialog.h"
-#include "bytes/range_save.h"
 #include "edit/write_back.h"
 #include "file/choose_file.h"
 #include "file/mapped_file.h"
@@ -31,7 +30,6 @@ void CloseFile(HWND dialog)
     AbandonSearch();
     // The list's offsets belong to this file.
     ClearHitList();
-    AbandonRangeSave();
     // A sum of this file stops, and its dialog goes with the file.
     CloseChecksumDialog();
     WriteBack(dialog, viewer.topLine);
@@ -40,7 +38,7 @@ void CloseFile(HWND dialog)
     ShowStatusLine();
 }
 
-void OpenFile(HWND dialog, const char *path)
+void OpenFile(HWND dialog, const WCHAR *path)
 {
     CloseFile(dialog);
     if (!OpenMappedFile(dialog, path)) {
@@ -50,27 +48,27 @@ void OpenFile(HWND dialog, const char *path)
     ShowFirstPage(dialog);
 }
 
+// The path each way of naming a file gives, on the window thread only.
+static WCHAR namedPath[PATH_CAPACITY];
+
 void OpenChosenFile(HWND dialog)
 {
-    char path[PATH_CAPACITY];
-    if (ChooseFile(dialog, path)) {
-        OpenFile(dialog, path);
+    if (ChooseFile(dialog, namedPath)) {
+        OpenFile(dialog, namedPath);
     }
 }
 
 void OpenDroppedFile(HWND dialog, HDROP drop)
 {
-    char path[PATH_CAPACITY];
-    if (DroppedFilePath(drop, path)) {
-        OpenFile(dialog, path);
+    if (DroppedFilePath(drop, namedPath)) {
+        OpenFile(dialog, namedPath);
         SetForegroundWindow(dialog);
     }
 }
 
-void OpenCommandLineFile(HWND dialog, const char *commandLine)
+void OpenCommandLineFile(HWND dialog, const WCHAR *commandLine)
 {
-    char path[PATH_CAPACITY];
-    if (CommandLineFilePath(dialog, commandLine, path)) {
-        OpenFile(dialog, path);
+    if (CommandLineFilePath(dialog, commandLine, namedPath)) {
+        OpenFile(dialog, namedPath);
     }
 }

@@ -13,14 +13,16 @@
 // call it, so that all of it follows whether a file is open.
 void ShowFileOpen(HWND dialog, int open);
 
-// Closes the file shown, then opens path, enables what an open file allows
+// Closes the file shown, then opens path (UTF-16, as the system names the
+// file; never through the ANSI code page), enables what an open file allows
 // and shows its first page. Success shows as fileHandle not
 // INVALID_HANDLE_VALUE; every refusal is reported and leaves no file open.
-void OpenFile(HWND dialog, const char *path);
+void OpenFile(HWND dialog, const WCHAR *path);
 
 // Ends a running search, stores the shown page's pending edits and closes
 // the file; what needs a file is grayed and the status line left empty.
-// Changes nothing in the file when none is open.
+// Changes nothing in the file when none is open. A running range save goes
+// on: it reads through a handle of its own.
 void CloseFile(HWND dialog);
 
 // The open command: asks for a file and opens it.
@@ -32,6 +34,6 @@ void OpenDroppedFile(HWND dialog, HDROP drop);
 
 // Opens the file that the command line's first argument names, as a file
 // chosen in the open-file dialog is opened.
-void OpenCommandLineFile(HWND dialog, const char *commandLine);
+void OpenCommandLineFile(HWND dialog, const WCHAR *commandLine);
 
 #endif

@@ -12,6 +12,7 @@
 #include "bytes/checksum_dialog.h"
 #include "bytes/copy_paste.h"
 #include "bytes/range_dialog.h"
+#include "bytes/range_save.h"
 #include "edit/key_filter.h"
 #include "edit/overwrite_edit.h"
 #include "inspector/inspector_rows.h"
@@ -67,6 +68,11 @@ static void InitMainDialog(HWND dialog)
 
 void RunExitSequence(HWND dialog)
 {
+    // A running save is given up only when the user says so; its temporary
+    // file goes with it, and its target stays as it was.
+    if (!ConfirmRangeSaveStop(dialog)) {
+        return;
+    }
     CloseFile(dialog);
     FreeSearchBuffer();
     DeleteColumnFonts();

@@ -6,8 +6,9 @@
 
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Closes the file, deletes the fonts, removes the key filter and destroys the
-// dialog, whose WM_DESTROY ends the message loop.
+// While a range save runs, first asks whether to stop it, and on いいえ
+// changes nothing. Then closes the file, deletes the fonts, removes the key
+// filter and destroys the dialog, whose WM_DESTROY ends the message loop.
 void RunExitSequence(HWND dialog);
 
 #endif

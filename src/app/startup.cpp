@@ -68,7 +68,7 @@ HWND CreateMainDialog(HINSTANCE instance, HWND frame)
     return CreateDialogParamA(instance, "IDD_MAIN", frame, MainDialogProc, 0);
 }
 
-int KorvexMain(HINSTANCE instance, const char *commandLine)
+int KorvexMain(HINSTANCE instance, const WCHAR *commandLine)
 {
     viewer.searchDialog = NULL;
     if (!RegisterFrameClass(instance)) {

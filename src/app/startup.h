@@ -14,8 +14,8 @@ int RegisterFrameClass(HINSTANCE instance);
 HWND CreateFrameWindow(HINSTANCE instance);
 HWND CreateMainDialog(HINSTANCE instance, HWND frame);
 
-// The whole program, given the process's command line (its own name
+// The whole program, given the process's UTF-16 command line (its own name
 // first): returns the process's exit code.
-int KorvexMain(HINSTANCE instance, const char *commandLine);
+int KorvexMain(HINSTANCE instance, const WCHAR *commandLine);
 
 #endif

@@ -22,6 +22,7 @@
 #define MSG_COPY_TOO_LARGE "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰできるのは 16MB までです。"
 #define MSG_SAVE_OVER_OPEN_FILE "開いているﾌｧｲﾙには保存できません。"
 #define MSG_SAVED "保存しました。"
+#define MSG_STOP_SAVE_AND_EXIT "範囲の保存を中止して終了しますか？"
 #define RANGE_SAVE_PROGRESS_FORMAT "範囲の保存 (%u%%)"
 #define MSG_BAD_VALUE "値が正しくありません。"
 // The checksum dialog: its caption, "ﾁｪｯｸｻﾑ (37%)" while a sum runs, and

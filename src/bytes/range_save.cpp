@@ -4,8 +4,10 @@
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
+#include "bytes/range_copy.h"
 #include "file/choose_file.h"
-#include "file/mapped_file.h"
+#include "file/full_path.h"
+#include "file/long_path.h"
 #include "res/resource.h"
 
 #include <stdio.h>
@@ -15,83 +17,79 @@ SaveTargetFunction chooseSaveTarget = ChooseSaveFile;
 
 enum {
     SAVE_TIMER = 1,
-    // Read and written at once; a tick stops starting chunks after its budget.
-    SAVE_CHUNK_BYTES = 256 * 1024,
-    SAVE_TICK_BUDGET_MS = 8
+    // Temporary names tried before the save gives up.
+    TEMP_NAME_TRIES = 64
 };
 
-// The one save that may run. window is NULL when none does.
+// The one save that may run, on the window thread. window is NULL when none
+// does.
 struct RangeSave {
     HWND window;
     HWND owner;
-    HANDLE target;
-    unsigned char *buffer;
-    uint64_t start;
-    uint64_t next;
-    uint64_t end;
+    HANDLE thread;
     unsigned percent;
-    char path[PATH_CAPACITY];
+    // The user is being asked whether to stop it: its end waits.
+    int asking;
+    RangeCopy copy;
 };
 
 static RangeSave save;
+// The target as the user named it (shown), and the extended forms of it and
+// of the temporary file that the thread reads.
+static WCHAR shownPath[PATH_CAPACITY];
+static WCHAR targetPath[PATH_CAPACITY];
+static WCHAR tempPath[PATH_CAPACITY];
 
 HWND RangeSaveWindow(void)
 {
     return save.window;
 }
 
-// Closes and deletes an unfinished target, closes a finished one, and takes
-// the progress dialog down.
-static void EndSave(int finished)
+// Once the thread has ended: its handle and buffer go, and the progress
+// dialog comes down.
+static void EndSave(void)
 {
     HWND window = save.window;
     save.window = NULL;
     KillTimer(window, SAVE_TIMER);
-    CloseHandle(save.target);
-    if (!finished) {
-        DeleteFileA(save.path);
-    }
-    free(save.buffer);
-    save.buffer = NULL;
+    CloseHandle(save.thread);
+    free(save.copy.buffer);
+    save.copy.buffer = NULL;
     DestroyWindow(window);
 }
 
-static void FinishSave(int finished)
+static void StopAndWait(void)
 {
-    HWND owner = save.owner;
-    EndSave(finished);
-    ShowMessage(owner, finished ? MSG_SAVED : MSG_FILE_ACCESS_FAILED);
+    InterlockedExchange(&save.copy.stop, 1);
+    WaitForSingleObject(save.thread, INFINITE);
+    EndSave();
 }
 
 void AbandonRangeSave(void)
 {
     if (save.window != NULL) {
-        EndSave(0);
+        StopAndWait();
     }
 }
 
-// One chunk of the open file from save.next into the target; 0 when either
-// fails. The read is positioned, as every read of the open file is: under
-// Wine it waits on a round trip to the server, which a busy host holds for
-// tens of milliseconds now and then.
-static int CopyChunk(void)
+int ConfirmRangeSaveStop(HWND owner)
 {
-    uint64_t rest = save.end - save.next;
-    DWORD chunk = rest < SAVE_CHUNK_BYTES ? (DWORD)rest : (DWORD)SAVE_CHUNK_BYTES;
-    DWORD put = 0;
-    if (ReadFileAt(save.next, chunk, save.buffer) != chunk) {
-        return 0;
+    if (save.window == NULL) {
+        return 1;
     }
-    if (!WriteFile(save.target, save.buffer, chunk, &put, NULL) || put != chunk) {
-        return 0;
+    save.asking = 1;
+    int stop = AskYesNo(owner, MSG_STOP_SAVE_AND_EXIT);
+    save.asking = 0;
+    if (stop) {
+        AbandonRangeSave();
     }
-    save.next += chunk;
-    return 1;
+    return stop;
 }
 
 static void ShowSaveProgress(void)
 {
-    unsigned percent = (unsigned)((save.next - save.start) * 100 / (save.end - save.start));
+    uint64_t copied = (uint64_t)InterlockedCompareExchange64(&save.copy.copied, 0, 0);
+    unsigned percent = (unsigned)(copied * 100 / (save.copy.end - save.copy.start));
     if (percent != save.percent) {
         save.percent = percent;
         char caption[64];
@@ -102,29 +100,15 @@ static void ShowSaveProgress(void)
 
 static void SaveTick(void)
 {
-    // GetTickCount's steps of up to 16 ms are too coarse for the budget.
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER began;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&began);
-    LONGLONG budget = frequency.QuadPart * SAVE_TICK_BUDGET_MS / 1000;
-    // A new caption can take the window system ten milliseconds, so it is
-    // shown first and spent from the budget: the last tick's progress.
     ShowSaveProgress();
-    while (save.next < save.end) {
-        if (!CopyChunk()) {
-            FinishSave(0);
-            return;
-        }
-        QueryPerformanceCounter(&now);
-        if (now.QuadPart - began.QuadPart >= budget) {
-            break;
-        }
+    if (save.asking || WaitForSingleObject(save.thread, 0) != WAIT_OBJECT_0) {
+        return;
     }
-    if (save.next == save.end) {
-        FinishSave(1);
-    }
+    DWORD result = RANGE_COPY_FAILED;
+    GetExitCodeThread(save.thread, &result);
+    HWND owner = save.owner;
+    EndSave();
+    ShowMessage(owner, result == RANGE_COPY_DONE ? MSG_SAVED : MSG_FILE_ACCESS_FAILED);
 }
 
 static INT_PTR CALLBACK RangeSaveProc(HWND window, UINT message, WPARAM wParam, LPARAM)
@@ -138,14 +122,17 @@ static INT_PTR CALLBACK RangeSaveProc(HWND window, UINT message, WPARAM wParam, 
         }
         return TRUE;
     case WM_COMMAND:
+        // The thread stops after its chunk and deletes the temporary file;
+        // a tick then ends the save.
         if (LOWORD(wParam) == IDCANCEL && save.window == window) {
-            FinishSave(0);
+            InterlockedExchange(&save.copy.stop, 1);
+            EnableWindow(GetDlgItem(window, IDCANCEL), FALSE);
         }
         return TRUE;
     case WM_DESTROY:
         // Taken down with its owner: nothing half-written stays.
         if (save.window == window) {
-            EndSave(0);
+            StopAndWait();
         }
         return TRUE;
     }
@@ -153,9 +140,9 @@ static INT_PTR CALLBACK RangeSaveProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 // 1 when path names the file that is open: the same volume and file index.
-static int IsOpenFile(const char *path)
+static int IsOpenFile(const WCHAR *path)
 {
-    HANDLE other = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE other = CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (other == INVALID_HANDLE_VALUE) {
         // Held without sharing, as the program holds its own file.
@@ -170,16 +157,75 @@ static int IsOpenFile(const char *path)
     return same;
 }
 
-// Sets the target's end at size and its file pointer back at its start.
-static int SizeTarget(uint64_t size)
+// 1 when the target is new, or an existing file that may be written: one
+// that may not is refused before gigabytes are copied for nothing.
+static int TargetWritable(const WCHAR *path)
 {
-    LARGE_INTEGER at;
-    at.QuadPart = (LONGLONG)size;
-    if (!SetFilePointerEx(save.target, at, NULL, FILE_BEGIN) || !SetEndOfFile(save.target)) {
+    HANDLE existing = CreateFileW(path, GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (existing == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    CloseHandle(existing);
+    return 1;
+}
+
+// A new, empty temporary file beside the target, its path in tempPath.
+static HANDLE CreateTempFile(void)
+{
+    DWORD number = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int i = 0; i < TEMP_NAME_TRIES; i++) {
+        if (!TempSiblingPath(targetPath, number + (DWORD)i, tempPath, PATH_CAPACITY)) {
+            break;
+        }
+        HANDLE temp = CreateFileW(tempPath, GENERIC_WRITE, 0, NULL, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
+        if (temp != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
+            return temp;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Undoes what PrepareCopy did, for a save whose thread never started.
+static void UndoCopy(void)
+{
+    RangeCopy *copy = &save.copy;
+    if (copy->source != NULL) {
+        CloseHandle(copy->source);
+    }
+    if (copy->temp != INVALID_HANDLE_VALUE) {
+        CloseHandle(copy->temp);
+        DeleteFileW(tempPath);
+    }
+    free(copy->buffer);
+    copy->buffer = NULL;
+}
+
+// Everything the thread needs; 0, with nothing left behind, when any of it
+// fails.
+static int PrepareCopy(uint64_t start, uint64_t size)
+{
+    RangeCopy *copy = &save.copy;
+    copy->source = NULL;
+    copy->buffer = (unsigned char *)malloc(RANGE_COPY_CHUNK_BYTES);
+    copy->temp = copy->buffer != NULL ? CreateTempFile() : INVALID_HANDLE_VALUE;
+    HANDLE process = GetCurrentProcess();
+    if (copy->temp == INVALID_HANDLE_VALUE
+        || !DuplicateHandle(process, viewer.fileHandle, process, &copy->source, GENERIC_READ,
+                            FALSE, 0)) {
+        copy->source = NULL;
+        UndoCopy();
         return 0;
     }
-    at.QuadPart = 0;
-    return SetFilePointerEx(save.target, at, NULL, FILE_BEGIN);
+    copy->tempPath = tempPath;
+    copy->targetPath = targetPath;
+    copy->start = start;
+    copy->end = start + size;
+    copy->copied = 0;
+    copy->stop = 0;
+    return 1;
 }
 
 void StartRangeSave(HWND dialog, uint64_t start, uint64_t size)
@@ -188,37 +234,36 @@ void StartRangeSave(HWND dialog, uint64_t start, uint64_t size)
         SetForegroundWindow(save.window);
         return;
     }
-    if (!chooseSaveTarget(dialog, save.path)) {
+    if (!chooseSaveTarget(dialog, shownPath)) {
         return;
     }
-    if (IsOpenFile(save.path)) {
+    int openable = FullExtendedPath(shownPath, targetPath);
+    if (openable && IsOpenFile(targetPath)) {
         ShowMessage(dialog, MSG_SAVE_OVER_OPEN_FILE);
         return;
     }
-    save.buffer = (unsigned char *)malloc(SAVE_CHUNK_BYTES);
-    // Opened as it is and given the range's size, never truncated to nothing:
-    // some file systems write a file truncated to nothing back whole when it
-    // is closed, which held the last tick of a 4 GB save for half a second.
-    save.target = CreateFileA(save.path, GENERIC_WRITE, 0, NULL, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
-    if (save.buffer == NULL || save.target == INVALID_HANDLE_VALUE || !SizeTarget(size)) {
-        if (save.target != INVALID_HANDLE_VALUE) {
-            CloseHandle(save.target);
-            DeleteFileA(save.path);
-        }
-        free(save.buffer);
-        save.buffer = NULL;
+    if (!openable || !TargetWritable(targetPath) || !PrepareCopy(start, size)) {
         ShowMessage(dialog, MSG_FILE_ACCESS_FAILED);
         return;
     }
+    HWND window = CreateDialogParamA(viewer.instance, "IDD_RANGE_SAVE", dialog, RangeSaveProc, 0);
+    save.thread = window != NULL ? CreateThread(NULL, 0, RunRangeCopy, &save.copy, 0, NULL)
+                                 : NULL;
+    if (save.thread == NULL) {
+        UndoCopy();
+        if (window != NULL) {
+            DestroyWindow(window);
+        }
+        ShowMessage(dialog, MSG_FILE_ACCESS_FAILED);
+        return;
+    }
+    save.window = window;
     save.owner = dialog;
-    save.start = start;
-    save.next = start;
-    save.end = start + size;
     save.percent = 0;
-    save.window = CreateDialogParamA(viewer.instance, "IDD_RANGE_SAVE", dialog, RangeSaveProc, 0);
-    SetDlgItemTextA(save.window, IDC_RANGE_SAVE_TEXT, save.path);
-    CenterOnDesktop(save.window);
-    ShowWindow(save.window, SW_SHOW);
-    SetTimer(save.window, SAVE_TIMER, 1, NULL);
+    save.asking = 0;
+    // The name as the user gave it, in UTF-16: no code page spells every name.
+    SetDlgItemTextW(window, IDC_RANGE_SAVE_TEXT, shownPath);
+    CenterOnDesktop(window);
+    ShowWindow(window, SW_SHOW);
+    SetTimer(window, SAVE_TIMER, 1, NULL);
 }

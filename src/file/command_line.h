@@ -1,8 +1,10 @@
 // The file named on the program's command line: the first argument after the
 // program's own name, as Explorer's "Open with", "Send To" and a drop on the
-// program's icon pass it, in the ANSI code page.
+// program's icon pass it, read from the UTF-16 command line.
 #ifndef KORVEX_COMMAND_LINE_H
 #define KORVEX_COMMAND_LINE_H
+
+#include "file/path_chars.h"
 
 #include <stddef.h>
 
@@ -15,9 +17,10 @@ enum CommandLineArgument {
 // Reads the program's name and then the first argument from commandLine.
 // A word runs to the next blank or tab outside quotes; quotes are dropped
 // and hold blanks and tabs in the word, and an unclosed one runs to the end.
-// Nothing else is special: a backslash is an ordinary character. path holds
-// capacity bytes (at least 1) and is always terminated; it is empty unless
-// the result is ARGUMENT_PATH.
-int FirstArgument(const char *commandLine, char *path, size_t capacity);
+// Nothing else is special: a backslash is an ordinary character, and so is
+// every other unit, surrogates (paired or not) included. path holds capacity
+// units (at least 1) and is always terminated; it is empty unless the
+// result is ARGUMENT_PATH.
+int FirstArgument(const PathChar *commandLine, PathChar *path, size_t capacity);
 
 #endif

@@ -5,6 +5,7 @@
 #include "base/show_message.h"
 #include "base/viewer_state.h"
 #include "file/file_geometry.h"
+#include "file/full_path.h"
 #include "file/window_math.h"
 
 FileSizeFunction queryFileSize = GetFileSize;
@@ -39,10 +40,14 @@ void CloseMappedFile(void)
     }
 }
 
-int OpenMappedFile(HWND owner, const char *path)
+int OpenMappedFile(HWND owner, const WCHAR *path)
 {
-    viewer.fileHandle = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, NULL);
+    static WCHAR openable[PATH_CAPACITY];
+    viewer.fileHandle = INVALID_HANDLE_VALUE;
+    if (FullExtendedPath(path, openable)) {
+        viewer.fileHandle = CreateFileW(openable, GENERIC_READ | GENERIC_WRITE, 0, NULL,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    }
     if (viewer.fileHandle == INVALID_HANDLE_VALUE) {
         ShowMessage(owner, MSG_CANNOT_OPEN);
         return 0;
@@ -124,15 +129,20 @@ int MapWindowAt(void *context, uint64_t offset, WindowSpan *span, unsigned char 
     return 1;
 }
 
-uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes)
+uint32_t ReadHandleAt(HANDLE file, uint64_t offset, uint32_t count, unsigned char *bytes)
 {
     OVERLAPPED position;
     ZeroMemory(&position, sizeof position);
     position.Offset = (DWORD)offset;
     position.OffsetHigh = (DWORD)(offset >> 32);
     DWORD read = 0;
-    if (!ReadFile(viewer.fileHandle, bytes, count, &read, &position)) {
+    if (!ReadFile(file, bytes, count, &read, &position)) {
         return 0;
     }
     return read;
+}
+
+uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes)
+{
+    return ReadHandleAt(viewer.fileHandle, offset, count, bytes);
 }

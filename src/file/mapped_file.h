@@ -9,10 +9,11 @@
 
 #include <stdint.h>
 
-// Opens path for reading and writing without sharing, maps it, and sets the
-// file's size, lines and window size; no file may be open. 1 on success;
+// Opens path (UTF-16, by its full path's extended form, so at any length
+// Windows allows) for reading and writing without sharing, maps it, and sets
+// the file's size, lines and window size; no file may be open. 1 on success;
 // every refusal is reported, owned by owner, and leaves no file open: 0.
-int OpenMappedFile(HWND owner, const char *path);
+int OpenMappedFile(HWND owner, const WCHAR *path);
 
 // Releases the view, the mapping and the file; what stays shown belongs to
 // no file from then on. Changes nothing when no file is open.
@@ -34,6 +35,10 @@ int MapWindowAt(void *context, uint64_t offset, WindowSpan *span, unsigned char 
 // bytes read: fewer at the file's end, 0 where the read fails. Nothing is
 // reported. It may move the handle's file pointer, which nothing reads from.
 uint32_t ReadFileAt(uint64_t offset, uint32_t count, unsigned char *bytes);
+
+// The same read of any handle to the file (a duplicate of the open file's,
+// on another thread): it touches nothing but the handle and the bytes.
+uint32_t ReadHandleAt(HANDLE file, uint64_t offset, uint32_t count, unsigned char *bytes);
 
 // The one call that asks the file's size; tests replace it to make it fail.
 typedef DWORD(WINAPI *FileSizeFunction)(HANDLE, LPDWORD);

@@ -7,13 +7,6 @@
 MESSAGE_CAPTION="ﾒｯｾｰｼﾞ"
 MESSAGE_TEXT_ID=65535
 
-# Exits through the menu and checks the exit code.
-command_line_exit() {
-    e2e_focus_jump_box
-    drive keys alt+f x || e2e_fail "cannot send Alt+F, X"
-    korvex_expect_exit 0 5
-}
-
 case_opens_a_quoted_japanese_path_with_blanks() {
     # ソ and 表 end in the trail byte 0x5C ('\') in code page 932.
     local file="$E2E_TMP/ソ表 データ 1.bin" windows_path
@@ -32,7 +25,7 @@ case_opens_a_quoted_japanese_path_with_blanks() {
     expect_drive 1 enabled "$(e2e_id IDC_GO)"
     e2e_screenshot korvex-command-line
 
-    command_line_exit
+    e2e_exit_by_menu
     cmp -s "$E2E_TMP/original.bin" "$file" || e2e_fail "the file changed"
 }
 
@@ -45,7 +38,7 @@ case_opens_the_first_of_several_paths() {
     korvex_start "$(e2e_windows_path "$first")" "$(e2e_windows_path "$second")"
     expect_text "$(e2e_id IDC_FILESIZE)" "ﾌｧｲﾙｻｲｽﾞ：0x00000000 0000012C(byte)"
     expect_text "$(e2e_id IDC_HEX)" "$(e2e_pattern_hex 300)"
-    command_line_exit
+    e2e_exit_by_menu
 }
 
 case_reports_a_missing_file_and_goes_on_with_none_open() {
@@ -68,5 +61,5 @@ case_reports_a_missing_file_and_goes_on_with_none_open() {
     e2e_open_file "$file"
     expect_text "$(e2e_id IDC_FILESIZE)" "ﾌｧｲﾙｻｲｽﾞ：0x00000000 000003E8(byte)"
     expect_text "$(e2e_id IDC_HEX)" "$(e2e_pattern_hex 768)"
-    command_line_exit
+    e2e_exit_by_menu
 }

@@ -36,15 +36,16 @@ case_ctrl_c_then_ctrl_v_copies_bytes_in_the_file() {
 RANGE_CAPTION="範囲指定"
 SAVE_AS_CAPTION="名前を付けて保存"
 
-# 編集 → 範囲指定 from the menu, saved to a file through the system's
-# save-file dialog; the end says so in a message box.
+# 編集 → 範囲指定 from the menu, saved through the system's save-file dialog
+# to a file named outside code page 932, which lands under that name; the
+# end says so in a message box.
 case_range_dialog_saves_a_range_to_a_file() {
     local file saved windows_saved hex
     hex="$(e2e_id IDC_HEX)"
     file="$E2E_TMP/source.bin"
-    saved="$E2E_TMP/saved.bin"
+    saved="$E2E_TMP/保存 안녕 😀.bin"
     e2e_pattern_file "$file" 300000
-    windows_saved="$(e2e_windows_path "$E2E_TMP")\\saved.bin"
+    windows_saved="$(e2e_windows_path "$saved")"
 
     korvex_start
     e2e_open_file "$file"

@@ -30,8 +30,12 @@
 //                     f1-f12, num0-num9 (keypad) or a code such as 0x41.
 //   type TEXT         types printable ASCII text key by key
 //   click ID          a real left click on the centre of control ID
-//   settext ID TEXT   WM_SETTEXT; TEXT arrives in code page 932, as Wine
-//                     converts the command line
+//   settext ID TEXT   WM_SETTEXT of TEXT as given, in UTF-16 (a file name
+//                     outside code page 932 too)
+//   drop PATH         drops the file PATH on the window as Explorer does: a
+//                     DROPFILES block with the UTF-16 path (fWide set),
+//                     written into the window's process and sent as
+//                     WM_DROPFILES: done when the window has handled it
 //   command ID        posts WM_COMMAND ID. A fallback for a path whose keys
 //                     are not what the case is about; prefer keys or click.
 //   version FILE NAME...  FILE's version resource as Explorer reads it, no
@@ -42,6 +46,9 @@
 // Exit status: 0 done, 1 the window, control or condition did not come
 // within the timeout, 2 bad usage.
 #include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <stdint.h>
 #include <stdio.h>
@@ -62,12 +69,17 @@ const DWORD POLL_MS = 50;
 
 char textBuffer[65536];
 
+// The arguments as given, in UTF-16: main's are in code page 932, which
+// spells some file names as other files' names.
+wchar_t **wideArgs = 0;
+char **mainArgs = 0;
+
 int Usage(void)
 {
     fprintf(stderr,
             "usage: korvex_drive [-w CAPTION | -h HANDLE] [-c CLASS] [-t MS] COMMAND [ARGS]\n"
             "commands: wait gone caption text sel setsel check enabled focus list\n"
-            "          keys type click settext command version\n");
+            "          keys type click settext drop command version\n");
     return 2;
 }
 
@@ -385,10 +397,38 @@ int ControlCommand(HWND window, const char *command, HWND control, int argc, cha
     if (strcmp(command, "click") == 0) return Click(window, control);
     if (strcmp(command, "settext") == 0) {
         if (argc < 1) return Usage();
-        SendMessageA(control, WM_SETTEXT, 0, (LPARAM)argv[0]);
+        SendMessageW(control, WM_SETTEXT, 0, (LPARAM)wideArgs[argv - mainArgs]);
         return 0;
     }
     return Usage();
+}
+
+// A drop as Explorer makes it, in the window's own process: a handle made
+// here would mean nothing there.
+int DropFile(HWND window, const wchar_t *path)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return Fail("cannot open the window's process", 0);
+    // The block, the path and the two terminators of the list.
+    size_t pathBytes = (wcslen(path) + 2) * sizeof(wchar_t);
+    SIZE_T size = sizeof(DROPFILES) + pathBytes;
+    char *block = (char *)calloc(1, size);
+    DROPFILES *files = (DROPFILES *)block;
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    memcpy(block + sizeof(DROPFILES), path, wcslen(path) * sizeof(wchar_t));
+    void *remote = VirtualAllocEx(process, 0, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    int written = remote && WriteProcessMemory(process, remote, block, size, 0);
+    free(block);
+    CloseHandle(process);
+    if (!written) return Fail("cannot write the drop into the window's process", 0);
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(window, WM_DROPFILES, (WPARAM)remote, 0, SMTO_NORMAL, timeoutMs, &ignored)) {
+        return Fail("the window did not take the drop within the timeout", 0);
+    }
+    return 0;
 }
 
 int Run(int argc, char **argv)
@@ -412,6 +452,7 @@ int Run(int argc, char **argv)
     }
     if (strcmp(command, "keys") == 0) return argc < 2 ? Usage() : SendKeys(window, argc - 1, argv + 1);
     if (strcmp(command, "type") == 0) return argc < 2 ? Usage() : TypeText(window, argv[1]);
+    if (strcmp(command, "drop") == 0) return argc < 2 ? Usage() : DropFile(window, wideArgs[argv + 1 - mainArgs]);
 
     long id = 0;
     if (argc < 2 || !ParseNumber(argv[1], &id)) return Usage();
@@ -428,6 +469,10 @@ int Run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    int wideCount = 0;
+    wideArgs = CommandLineToArgvW(GetCommandLineW(), &wideCount);
+    if (!wideArgs || wideCount != argc) return Fail("cannot read the command line in UTF-16", 0);
+    mainArgs = argv;
     int i = 1;
     for (; i + 1 < argc && argv[i][0] == '-'; i += 2) {
         if (strcmp(argv[i], "-w") == 0) {

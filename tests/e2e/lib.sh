@@ -86,12 +86,14 @@ expect_drive() {
     [ "$actual" = "$expected" ] || e2e_fail "korvex_drive $*: expected \"$expected\", got \"$actual\""
 }
 
-# The Windows path of a Linux FILE, as Wine shows it to programs.
+# The Windows path of a Linux FILE (an absolute path), as Wine shows it to
+# programs: the Linux root is drive Z:. winepath is not used: it cuts a path
+# to MAX_PATH.
 e2e_windows_path() {
-    local windows_path
-    windows_path="$(winepath -w "$1" 2>/dev/null | tr -d '\r')"
-    [ -n "$windows_path" ] || e2e_fail "no Windows path for $1"
-    echo "$windows_path"
+    case "$1" in
+    /*) echo "Z:${1//\//\\}" ;;
+    *) e2e_fail "not an absolute path: $1" ;;
+    esac
 }
 
 # Writes FILE of SIZE bytes 0, 1, ... 255, 0, 1, ...
@@ -107,6 +109,11 @@ e2e_pattern_file() {
         fi
     done >"$file"
     [ "$(stat -c %s "$file")" -eq "$size" ] || e2e_fail "cannot write $file"
+}
+
+# The hex column's text for the bytes on standard input: "XX " per byte.
+e2e_hex_text() {
+    od -An -v -tx1 | tr -d '\n' | sed 's/^ //; s/$/ /' | tr 'a-f' 'A-F'
 }
 
 # The texts the hex and character columns show for the first COUNT bytes of
@@ -141,6 +148,13 @@ e2e_focus_jump_box() {
     jump="$(e2e_id IDC_JUMP)"
     drive click "$jump" || e2e_fail "cannot click the jump box"
     expect_drive "$jump" focus
+}
+
+# Exits through the menu and checks the exit code.
+e2e_exit_by_menu() {
+    e2e_focus_jump_box
+    drive keys alt+f x || e2e_fail "cannot send Alt+F, X"
+    korvex_expect_exit 0 5
 }
 
 # Opens FILE through the menu and the real open-file dialog, from the jump box.

@@ -6,8 +6,7 @@ case_opens_a_file_typed_into_the_open_dialog() {
     local file="$E2E_TMP/Dump-1000.bin" windows_path
     e2e_pattern_file "$file" 1000
     cp "$file" "$E2E_TMP/original.bin"
-    # Wine shows the Linux root as drive Z:.
-    windows_path="Z:${file//\//\\}"
+    windows_path="$(e2e_windows_path "$file")"
 
     korvex_start
     e2e_focus_jump_box

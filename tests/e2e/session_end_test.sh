@@ -3,11 +3,6 @@
 # `wineboot --end-session` sends WM_QUERYENDSESSION and WM_ENDSESSION to every
 # top-level window and then ends the process, so no exit sequence runs.
 
-# The hex column's text for the bytes on standard input.
-session_hex_text() {
-    od -An -v -tx1 | tr -d '\n' | sed 's/^ //; s/$/ /' | tr 'a-f' 'A-F'
-}
-
 # Opens FILE (1000 bytes), clears the read-only box when CLEAR is 1, types
 # "ab" over byte 0, checks the column shows it, then ends the session.
 session_type_and_end() {
@@ -22,7 +17,7 @@ session_type_and_end() {
     fi
     drive click "$hex" || e2e_fail "cannot click the hex column"
     drive keys ctrl+home a b || e2e_fail "cannot type into the hex column"
-    expect_text "$hex" "$({ printf '\xAB'; head -c 768 "$file" | tail -c 767; } | session_hex_text)"
+    expect_text "$hex" "$({ printf '\xAB'; head -c 768 "$file" | tail -c 767; } | e2e_hex_text)"
     wine wineboot --end-session >/dev/null 2>&1 || e2e_fail "wineboot --end-session failed"
     korvex_wait_end 10
 }

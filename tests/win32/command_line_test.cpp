@@ -1,6 +1,5 @@
 // The file named on the command line, where the end-to-end cases do not go:
-// a folder, a path one character too long for the program's buffer, and
-// command lines that name no file.
+// a folder, paths too long to hold, and command lines that name no file.
 #include "open_file_fixture.h"
 
 namespace {
@@ -16,32 +15,34 @@ TEST_F(CommandLineFile, FolderAndOverlongPathAreReportedEmptyArgumentsOpenNothin
 {
     std::string folder = Path("folder");
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
-    std::string longest = LongestPath();
-    ASSERT_TRUE(WritePatternFile(longest, 40));
     std::string file = Path("file.bin");
     ASSERT_TRUE(WritePatternFile(file, 300));
     const char *cannotOpen = "ﾌｧｲﾙを開けません。";
+    const char *noSize = "ﾌｧｲﾙｻｲｽﾞ(byte)";
     const struct {
         const char *what;
         std::string commandLine;
         const char *message;  // null: none
         const char *sizeText;
     } cases[] = {
-        {"nothing after the name", "Korvex.exe", NULL, "ﾌｧｲﾙｻｲｽﾞ(byte)"},
-        {"an empty first argument", "Korvex.exe \"\" " + Quoted(file), NULL, "ﾌｧｲﾙｻｲｽﾞ(byte)"},
-        {"a folder", "Korvex.exe " + Quoted(folder), cannotOpen, "ﾌｧｲﾙｻｲｽﾞ(byte)"},
+        {"nothing after the name", "Korvex.exe", NULL, noSize},
+        {"an empty first argument", "Korvex.exe \"\" " + Quoted(file), NULL, noSize},
+        {"a folder", "Korvex.exe " + Quoted(folder), cannotOpen, noSize},
         {"a folder ending in a backslash", "Korvex.exe " + Quoted(folder + "\\"), cannotOpen,
-         "ﾌｧｲﾙｻｲｽﾞ(byte)"},
-        {"one character past the buffer", "Korvex.exe " + Quoted(longest + "L"), cannotOpen,
-         "ﾌｧｲﾙｻｲｽﾞ(byte)"},
-        {"the longest path that fits", "Korvex.exe " + Quoted(longest), NULL,
-         "ﾌｧｲﾙｻｲｽﾞ：0x00000000 00000028(byte)"},
+         noSize},
+        // Never cut back to the file its first 32,767 units would name.
+        {"one unit more than a path holds",
+         "Korvex.exe " + Quoted(file + std::string(PATH_CAPACITY - file.size(), 'L')), cannotOpen,
+         noSize},
+        {"a relative path whose full path is too long to hold",
+         "Korvex.exe " + std::string(PATH_CAPACITY - 20, 'L'), cannotOpen, noSize},
+        {"a file", "Korvex.exe " + Quoted(file), NULL, "ﾌｧｲﾙｻｲｽﾞ：0x00000000 0000012C(byte)"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         StartMessageBoxCapture();
 
-        OpenCommandLineFile(dialog, c.commandLine.c_str());
+        OpenCommandLineFile(dialog, Wide(c.commandLine).c_str());
         Pump();
 
         if (c.message != NULL) {
@@ -52,10 +53,9 @@ TEST_F(CommandLineFile, FolderAndOverlongPathAreReportedEmptyArgumentsOpenNothin
         EXPECT_EQ(ItemText(dialog, IDC_FILESIZE), c.sizeText);
         // The goto command follows a file opened from here too.
         EXPECT_EQ(GotoEnabled(dialog), viewer.fileHandle != INVALID_HANDLE_VALUE);
-        EXPECT_TRUE(FileIsFree(file));
+        EXPECT_EQ(FileIsFree(file), viewer.fileHandle == INVALID_HANDLE_VALUE);
     }
-    EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 40)));
-    EXPECT_FALSE(FileIsFree(longest));
+    EXPECT_EQ(ItemText(dialog, IDC_HEX), ExpectedHex(PatternBytes(0, 300)));
     RemoveDirectoryA(folder.c_str());
 }
 

@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include "app/file_life.h"
 #include "app/startup.h"
 #include "base/viewer_state.h"
 #include "bytes/checksum_dialog.h"
@@ -20,6 +21,19 @@ HWND OpenMainDialog(void)
     HWND dialog = CreateMainDialog(viewer.instance, testFrame);
     Pump();
     return dialog;
+}
+
+std::wstring Wide(const std::string &text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size());
+    wide.resize(length > 0 ? length - 1 : 0);
+    return wide;
+}
+
+void OpenFile(HWND dialog, const char *path)
+{
+    OpenFile(dialog, Wide(path).c_str());
 }
 
 int CloseMainDialog(HWND dialog)
@@ -224,14 +238,15 @@ static LRESULT CALLBACK CaptureProc(int code, WPARAM wParam, LPARAM lParam)
         HWND window = (HWND)wParam;
         char className[32];
         GetClassNameA(window, className, sizeof className);
-        // Only message boxes: a dialog with an OK button and a static text
-        // but none of the program's own controls.
+        // Only message boxes: a dialog with an OK (or はい) button and a
+        // static text but none of the program's own controls.
         if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, IDC_HEX) == NULL &&
             GetDlgItem(window, IDC_VERSION_NAME) == NULL &&
             GetDlgItem(window, IDC_SEARCH_TEXT) == NULL &&
             GetDlgItem(window, IDC_GOTO_OFFSET) == NULL &&
             GetDlgItem(window, IDC_RANGE_START) == NULL &&
-            GetDlgItem(window, IDC_CHECKSUM_START) == NULL && GetDlgItem(window, IDOK) != NULL) {
+            GetDlgItem(window, IDC_CHECKSUM_START) == NULL &&
+            (GetDlgItem(window, IDOK) != NULL || GetDlgItem(window, IDYES) != NULL)) {
             CapturedBox box;
             box.caption = WindowText(window);
             EnumChildWindows(window, FindBoxText, (LPARAM)&box.text);

@@ -11,6 +11,10 @@ extern HWND testFrame;
 
 // Resets the state record and creates the main dialog as start-up does.
 HWND OpenMainDialog(void);
+// A test's path (ASCII) in UTF-16, the one form the program takes names in.
+std::wstring Wide(const std::string &text);
+// Opens a test's path through the program's one way in, OpenFile.
+void OpenFile(HWND dialog, const char *path);
 // Runs the exit sequence when the dialog still exists and drains WM_QUIT.
 // Returns the WM_QUIT code seen (-1 when none arrived).
 int CloseMainDialog(HWND dialog);

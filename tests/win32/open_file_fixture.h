@@ -34,13 +34,6 @@ struct OpenFileTest : testing::Test {
         RemoveTempFolder(folder);
     }
     std::string Path(const char *name) const { return folder + "\\" + name; }
-    // The longest path the program's path buffer holds: one character more
-    // must not be cut back to it.
-    std::string LongestPath() const
-    {
-        std::string path = Path("");
-        return path + std::string(PATH_CAPACITY - 1 - path.size(), 'L');
-    }
 };
 
 // Messages shown since the capture started, as "text|caption" lines, so a

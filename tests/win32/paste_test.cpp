@@ -3,6 +3,7 @@
 #include "edit_fixture.h"
 
 #include "base/byte_cell.h"
+#include "bytes/range_copy.h"
 #include "bytes/range_save.h"
 #include "file/choose_file.h"
 #include "view/overwrite_bytes.h"
@@ -199,10 +200,11 @@ void CALLBACK DriveRangeDialog(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 std::string saveTarget;
+std::wstring wideTarget;  // when set, the target instead of saveTarget
 
-int ChooseTestTarget(HWND, char *path)
+int ChooseTestTarget(HWND, WCHAR *path)
 {
-    lstrcpyA(path, saveTarget.c_str());
+    lstrcpyW(path, !wideTarget.empty() ? wideTarget.c_str() : Wide(saveTarget).c_str());
     return 1;
 }
 
@@ -211,16 +213,47 @@ int SaveEnded(void)
     return RangeSaveWindow() == NULL;
 }
 
+// While the gate is shut each chunk waits a quarter second before it is
+// written: a save of many chunks stays part-way while a test acts on it.
+HANDLE writeGate;
+BOOL WINAPI GatedWrite(HANDLE file, LPCVOID bytes, DWORD count, LPDWORD put, LPOVERLAPPED at)
+{
+    WaitForSingleObject(writeGate, 250);
+    return WriteFile(file, bytes, count, put, at);
+}
+
+// The save's temporary files left in a folder.
+int TempFilesIn(const std::string &folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\~korvex*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    int count = 1;
+    while (FindNextFileA(search, &found)) {
+        count++;
+    }
+    FindClose(search);
+    return count;
+}
+
 struct RangeTest : EditTest {
     void SetUp() override
     {
         EditTest::SetUp();
         chooseSaveTarget = ChooseTestTarget;
+        writeGate = CreateEventA(NULL, TRUE, TRUE, NULL);
+        copyWrite = GatedWrite;
+        wideTarget.clear();
     }
     void TearDown() override
     {
+        AbandonRangeSave();
         CloseFile(dialog);
         chooseSaveTarget = ChooseSaveFile;
+        copyWrite = WriteFile;
+        CloseHandle(writeGate);
         EditTest::TearDown();
     }
     void RunRange(const char *start, const char *size, int button)
@@ -275,17 +308,15 @@ TEST_F(RangeTest, CopiesAndRefusalsOfARange)
     EXPECT_EQ(CapturedText(4), "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰできるのは 16MB までです。");
 }
 
-// A range straddling windows saves as the file's bytes, over a longer file of
-// that name too; the open file as the target is refused; 中止 leaves no
-// target behind.
+// A range straddling windows saves as the file's bytes over a longer file of
+// that name; the open file as the target is refused; 中止 part-way leaves the
+// file it would have replaced as it was. No temporary file stays.
 TEST_F(RangeTest, SaveWritesTheRangeOrNothing)
 {
     OpenPatterned("source.bin", kFewWindows);
     saveTarget = Path("saved.bin");
     ASSERT_TRUE(WritePatternFile(saveTarget, 0x30000));
     RunRange("FF00", "20105", IDC_RANGE_SAVE);
-    // Positioned reads between ticks move the open file's pointer.
-    SetFilePointer(viewer.fileHandle, 7, NULL, FILE_BEGIN);
     ASSERT_TRUE(PumpLoopUntil(SaveEnded, 20000));
     std::vector<unsigned char> range(model.begin() + 0xFF00, model.begin() + 0xFF00 + 0x20105);
     EXPECT_EQ(FirstDifference(DiskBytes(saveTarget), range), "");
@@ -298,20 +329,24 @@ TEST_F(RangeTest, SaveWritesTheRangeOrNothing)
     ASSERT_EQ(CapturedMessageCount(), 2) << CapturedMessages();
     EXPECT_EQ(CapturedText(1), "開いているﾌｧｲﾙには保存できません。");
 
-    saveTarget = Path("stopped.bin");
-    RunRange("0", "20000", IDC_RANGE_SAVE);
+    saveTarget = Path("kept.bin");
+    ASSERT_TRUE(WritePatternFile(saveTarget, 1000));
+    ResetEvent(writeGate);
+    RunRange("0", "30000", IDC_RANGE_SAVE);
     ASSERT_FALSE(SaveEnded());
     SendMessageA(RangeSaveWindow(), WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(SaveEnded());
-    EXPECT_EQ(GetFileAttributesA(saveTarget.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(PumpLoopUntil(SaveEnded, 5000));
+    EXPECT_EQ(FirstDifference(DiskBytes(saveTarget), PatternBytes(0, 1000)), "");
     ASSERT_EQ(CapturedMessageCount(), 3) << CapturedMessages();
     EXPECT_EQ(CapturedText(2), FAILED);
+    EXPECT_EQ(TempFilesIn(folder), 0);
     CloseFile(dialog);
     EXPECT_EQ(FirstDifference(DiskBytes(path), model), "");
 }
 
-// A target on a full disk fails part-way and is deleted.
-TEST_F(RangeTest, SaveOntoAFullDiskLeavesNoTarget)
+// A full disk fails part-way: the file that was there is kept, and nothing
+// else stays.
+TEST_F(RangeTest, SaveOntoAFullDiskKeepsTheOldTarget)
 {
     std::string mountPoint = Path("full");
     ASSERT_TRUE(CreateDirectoryA(mountPoint.c_str(), NULL));
@@ -322,12 +357,78 @@ TEST_F(RangeTest, SaveOntoAFullDiskLeavesNoTarget)
     }
     OpenPatterned("source.bin", 640 * 1024);
     saveTarget = mountPoint + "\\saved.bin";
-    RunRange("0", "A0000", IDC_RANGE_SAVE);
+    ASSERT_TRUE(WritePatternFile(saveTarget, 100 * 1024));
+    RunRange("1", "9FFFF", IDC_RANGE_SAVE);
     EXPECT_TRUE(PumpLoopUntil(SaveEnded, 20000));
-    EXPECT_EQ(GetFileAttributesA(saveTarget.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(FirstDifference(DiskBytes(saveTarget), PatternBytes(0, 100 * 1024)), "");
+    EXPECT_EQ(TempFilesIn(mountPoint), 0);
     ASSERT_EQ(CapturedMessageCount(), 1) << CapturedMessages();
     EXPECT_EQ(CapturedText(0), FAILED);
     RunHostShell("umount '" + unixFolder + "'");
+}
+
+// A save runs on when its file closes, shows its target by its own name, puts
+// a new target there only whole, and ends with the program or the session
+// only as they say: asked first at the exit, where いいえ goes on; stopped
+// without a word at the session's end. A stopped save keeps the old target
+// and leaves no temporary file.
+TEST_F(RangeTest, SaveOutlivesItsFileAndEndsOnlyWithTheProgramOrSession)
+{
+    const size_t size = 8 * 1024 * 1024;
+    OpenPatterned("source.bin", size);
+    std::vector<unsigned char> whole = model;
+    wideTarget = Wide(folder) + L"\\\uC548\uB155 \U0001F600.bin";
+    ResetEvent(writeGate);
+    RunRange("0", "800000", IDC_RANGE_SAVE);
+    ASSERT_FALSE(SaveEnded());
+    WCHAR shown[512];
+    GetDlgItemTextW(RangeSaveWindow(), IDC_RANGE_SAVE_TEXT, shown, 512);
+    EXPECT_TRUE(wideTarget == shown);
+    // Meanwhile only the temporary file is there.
+    EXPECT_EQ(GetFileAttributesW(wideTarget.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(TempFilesIn(folder), 1);
+    OpenPatterned("other.bin", 100);
+
+    StartMessageBoxCapture(IDNO);
+    SendMessageA(dialog, WM_COMMAND, IDM_EXIT, 0);
+    ASSERT_EQ(CapturedMessageCount(), 1) << CapturedMessages();
+    EXPECT_EQ(CapturedText(0), "範囲の保存を中止して終了しますか？");
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_FALSE(SaveEnded());
+    SetEvent(writeGate);
+    StartMessageBoxCapture();
+    ASSERT_TRUE(PumpLoopUntil(SaveEnded, 20000));
+    ASSERT_EQ(CapturedMessageCount(), 1) << CapturedMessages();
+    EXPECT_EQ(CapturedText(0), SAVED);
+    HANDLE saved = CreateFileW(wideTarget.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+                               OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(saved, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetFileSize(saved, NULL), (DWORD)size);
+    CloseHandle(saved);
+    saveTarget = Path("saved.bin");
+    ASSERT_TRUE(MoveFileW(wideTarget.c_str(), Wide(saveTarget).c_str()));
+    wideTarget.clear();
+    EXPECT_EQ(FirstDifference(DiskBytes(saveTarget), whole), "");
+
+    path = Path("source.bin");
+    for (int sessionEnds = 1; sessionEnds >= 0; sessionEnds--) {
+        SCOPED_TRACE(sessionEnds ? "the session ends" : "the program ends");
+        OpenExisting();
+        ResetEvent(writeGate);
+        RunRange("1", "7FFFFF", IDC_RANGE_SAVE);
+        ASSERT_FALSE(SaveEnded());
+        StartMessageBoxCapture(IDYES);
+        if (sessionEnds) {
+            SendMessageA(dialog, WM_ENDSESSION, 1, 0);
+        } else {
+            SendMessageA(dialog, WM_COMMAND, IDM_EXIT, 0);
+        }
+        EXPECT_TRUE(SaveEnded());
+        EXPECT_EQ(CapturedMessageCount(), 1 - sessionEnds) << CapturedMessages();
+        EXPECT_EQ(FirstDifference(DiskBytes(saveTarget), whole), "");
+        EXPECT_EQ(TempFilesIn(folder), 0);
+    }
+    EXPECT_FALSE(IsWindow(dialog));
 }
 
 // A file under 16 bytes is one window shorter than a line: a paste, a value

@@ -368,7 +368,7 @@ TEST(StartUp, EndsWithCodeZeroWhenTheMainDialogCannotBeCreated)
 {
     HINSTANCE withoutResources = GetModuleHandleA("kernel32.dll");
     ASSERT_TRUE(withoutResources != NULL);
-    EXPECT_EQ(KorvexMain(withoutResources, "Korvex.exe"), 0);
+    EXPECT_EQ(KorvexMain(withoutResources, L"Korvex.exe"), 0);
     memset(&viewer, 0, sizeof viewer);
 }
 
