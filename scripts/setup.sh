@@ -6,14 +6,15 @@ set -euo pipefail
 
 # Native build and tests, the mingw-w64 cross builds for i686 (the product)
 # and x86_64 (the googletest source package provides /usr/src/googletest for
-# the Windows test programs), the lint of the window-free code, and running
+# the Windows test programs; zlib is the reference of the CRC-32's tests and
+# benchmark), the lint of the window-free code, and running
 # the program headless under 32-bit and 64-bit Wine with Japanese fonts and
 # locale (scripts/wine-env.sh picks the one the host can run); python3 writes
 # and reads the release zip, git clones the commit for the check that it
 # builds the same twice.
 packages=(
     cmake make g++ git python3
-    libgtest-dev googletest libbenchmark-dev
+    libgtest-dev googletest libbenchmark-dev zlib1g-dev
     cppcheck
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64

@@ -21,26 +21,13 @@
 #include "bytes/range_save.h"
 #include "file/mapped_file.h"
 #include "file/page_copy.h"
+#include "bench_clock.h"
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 namespace {
-
-LARGE_INTEGER frequency;
-
-LONGLONG Now(void)
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-double Seconds(LONGLONG ticks)
-{
-    return (double)ticks / (double)frequency.QuadPart;
-}
 
 // The end's message box closes itself. It opens inside the last tick, whose
 // modal loop keeps the window live, so that tick is timed up to the box and
@@ -77,7 +64,7 @@ LRESULT CALLBACK TimedSaveProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return result;
     }
     longestTick = spent > longestTick ? spent : longestTick;
-    slowTicks += spent * 1000 > 16 * frequency.QuadPart;
+    slowTicks += OverFrame(spent);
     allTicks += spent;
     tickCount++;
     return result;
@@ -192,7 +179,7 @@ int RunSave(const char *path, const char *targetPath)
 
 int main(int argc, char **argv)
 {
-    QueryPerformanceFrequency(&frequency);
+    StartBenchClock();
     if (argc == 4 && strcmp(argv[1], "copy") == 0) {
         return RunCopy(argv[2], (uint32_t)strtoul(argv[3], NULL, 10));
     }

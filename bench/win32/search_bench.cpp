@@ -24,6 +24,12 @@
 //   korvex_search_bench read PATH TEXT [BUFFER_BYTES]
 //       The same with ReadFile into one buffer of BUFFER_BYTES (default: the
 //       search's) instead of views.
+// Options before the command set the search dialog's (dialog, back, all):
+//   --hex            16進検索 (TEXT is hex pairs, "??" for any byte)
+//   --either-case    英字の大文字と小文字を区別しない
+//   --encoding N     the encoding list's item N (4: すべて)
+//   --bytes          TEXT is the string's code page 932 bytes in hex
+//   --filter N       the scan's candidate filter: 0 plain, 1 SSE2, 2 AVX2
 #include "app/main_dialog.h"
 #include "app/file_life.h"
 #include "app/startup.h"
@@ -33,27 +39,15 @@
 #include "search/incremental_search.h"
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
+#include "search/search_filter.h"
 #include "view/load_page.h"
+#include "bench_clock.h"
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 namespace {
-
-LARGE_INTEGER frequency;
-
-double Seconds(LONGLONG ticks)
-{
-    return (double)ticks / (double)frequency.QuadPart;
-}
-
-LONGLONG Now(void)
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
 
 // --- the dialog's ticks, timed from outside --------------------------------
 
@@ -67,11 +61,6 @@ long slowTicks;  // over 16 ms
 LONGLONG lastTick = -1;
 LONGLONG longestOtherTick;
 long slowOtherTicks;
-
-int OverFrame(LONGLONG spent)
-{
-    return spent * 1000 > 16 * frequency.QuadPart;
-}
 
 LRESULT CALLBACK TimedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -111,6 +100,11 @@ uint64_t SelectedOffset(void)
 
 enum SearchKind { FORWARD, BACKWARD, FIND_ALL };
 
+// The search dialog's options, from the command line.
+int hexMode = 0;
+int eitherCase = 0;
+int encoding = 0;
+
 int Running(SearchKind kind, HWND search)
 {
     return kind == FIND_ALL ? viewer.findAllActive : IsWindow(search);
@@ -140,7 +134,10 @@ int RunDialog(SearchKind kind, const char *path, const char *text, unsigned budg
     memset(viewer.searchInput, 0, sizeof viewer.searchInput);
     OpenSearchDialog(main);
     HWND search = viewer.searchDialog;
-    CheckRadioButton(search, IDC_SEARCH_HEX, IDC_SEARCH_STRING, IDC_SEARCH_STRING);
+    CheckRadioButton(search, IDC_SEARCH_HEX, IDC_SEARCH_STRING,
+                     hexMode ? IDC_SEARCH_HEX : IDC_SEARCH_STRING);
+    CheckDlgButton(search, IDC_SEARCH_IGNORE_CASE, eitherCase ? BST_CHECKED : BST_UNCHECKED);
+    SendDlgItemMessageA(search, IDC_SEARCH_ENCODING, CB_SETCURSEL, (WPARAM)encoding, 0);
     SetDlgItemTextA(search, IDC_SEARCH_TEXT, text);
     if (kind == BACKWARD) {
         // The caret after the last page's last byte.
@@ -332,10 +329,21 @@ int RunRead(const char *path, const char *text, DWORD bufferBytes)
     return 0;
 }
 
+// Hex digits to the bytes they spell, in place.
+void DecodeHex(char *text)
+{
+    char *out = text;
+    for (const char *in = text; in[0] != '\0' && in[1] != '\0'; in += 2) {
+        char pair[3] = {in[0], in[1], '\0'};
+        *out++ = (char)strtoul(pair, NULL, 16);
+    }
+    *out = '\0';
+}
+
 int Usage(void)
 {
-    fprintf(stderr, "usage: korvex_search_bench dialog PATH TEXT BUDGET_MS [SECONDS [BYTES [BUFFER]]]\n"
-                    "       korvex_search_bench back|all PATH TEXT BUDGET_MS\n"
+    fprintf(stderr, "usage: korvex_search_bench [OPTIONS] dialog PATH TEXT BUDGET_MS [SECONDS [BYTES [BUFFER]]]\n"
+                    "       korvex_search_bench [OPTIONS] back|all PATH TEXT BUDGET_MS\n"
                     "       korvex_search_bench bare PATH TEXT [VIEW_BYTES]\n"
                     "       korvex_search_bench read PATH TEXT [BUFFER_BYTES]\n");
     return 2;
@@ -345,7 +353,33 @@ int Usage(void)
 
 int main(int argc, char **argv)
 {
-    QueryPerformanceFrequency(&frequency);
+    StartBenchClock();
+    int textInHex = 0;
+    while (argc >= 2 && strncmp(argv[1], "--", 2) == 0) {
+        const char *option = argv[1];
+        if (strcmp(option, "--hex") == 0) {
+            hexMode = 1;
+        } else if (strcmp(option, "--either-case") == 0) {
+            eitherCase = 1;
+        } else if (strcmp(option, "--bytes") == 0) {
+            textInHex = 1;
+        } else if (argc >= 3 && strcmp(option, "--encoding") == 0) {
+            encoding = atoi(argv[2]);
+            argv++, argc--;
+        } else if (argc >= 3 && strcmp(option, "--filter") == 0) {
+            if (!UseScanFilter(atoi(argv[2]))) {
+                fprintf(stderr, "this processor lacks filter %s\n", argv[2]);
+                return 2;
+            }
+            argv++, argc--;
+        } else {
+            return Usage();
+        }
+        argv++, argc--;
+    }
+    if (textInHex && argc >= 4) {
+        DecodeHex(argv[3]);
+    }
     if (argc >= 5 && strcmp(argv[1], "dialog") == 0) {
         double seconds = argc >= 6 ? atof(argv[5]) : 600.0;
         uint64_t byteLimit = argc >= 7 ? strtoull(argv[6], NULL, 10) : UINT64_MAX;

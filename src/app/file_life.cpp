@@ -1,6 +1,7 @@
 #include "app/file_life.h"
 
 #include "base/viewer_state.h"
+#include "bytes/checksum_dialog.h"
 #include "bytes/range_save.h"
 #include "edit/write_back.h"
 #include "file/choose_file.h"
@@ -12,7 +13,7 @@
 #include "view/load_page.h"
 
 // The menu commands that act on the open file.
-static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE};
+static const UINT fileCommands[] = {IDM_GOTO, IDM_COPY, IDM_PASTE, IDM_RANGE, IDM_CHECKSUM};
 
 void ShowFileOpen(HWND dialog, int open)
 {
@@ -31,6 +32,8 @@ void CloseFile(HWND dialog)
     // The list's offsets belong to this file.
     ClearHitList();
     AbandonRangeSave();
+    // A sum of this file stops, and its dialog goes with the file.
+    CloseChecksumDialog();
     WriteBack(dialog, viewer.topLine);
     CloseMappedFile();
     ShowFileOpen(dialog, 0);

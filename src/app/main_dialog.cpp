@@ -9,6 +9,7 @@
 #include "base/paint_nothing.h"
 #include "base/program_icon.h"
 #include "base/viewer_state.h"
+#include "bytes/checksum_dialog.h"
 #include "bytes/copy_paste.h"
 #include "bytes/range_dialog.h"
 #include "edit/key_filter.h"
@@ -32,7 +33,6 @@ static void InitMainDialog(HWND dialog)
     viewer.mainDialog = dialog;
     DragAcceptFiles(dialog, TRUE);
 
-    memset(viewer.pattern, 0, sizeof viewer.pattern);
     viewer.fileHandle = INVALID_HANDLE_VALUE;
     viewer.mappingHandle = NULL;
     viewer.viewBase = NULL;
@@ -140,6 +140,9 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case IDM_RANGE:
         HandleRange(dialog);
+        return TRUE;
+    case IDM_CHECKSUM:
+        OpenChecksumDialog(dialog);
         return TRUE;
     case IDM_INSPECTOR:
         ToggleInspector(dialog);

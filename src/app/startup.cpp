@@ -4,6 +4,7 @@
 #include "app/main_dialog.h"
 #include "app/session_end.h"
 #include "base/viewer_state.h"
+#include "bytes/checksum_dialog.h"
 #include "bytes/range_save.h"
 #include "res/resource.h"
 
@@ -100,6 +101,10 @@ int KorvexMain(HINSTANCE instance, const char *commandLine)
         // Esc and Enter stop a save from its progress dialog.
         HWND save = RangeSaveWindow();
         if (save != NULL && IsDialogMessageA(save, &message)) {
+            continue;
+        }
+        HWND checksum = ChecksumDialogWindow();
+        if (checksum != NULL && IsDialogMessageA(checksum, &message)) {
             continue;
         }
         if (viewer.inspectorDialog != NULL

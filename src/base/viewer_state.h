@@ -11,9 +11,6 @@
 
 #define TEXT_BUFFER_SIZE 5120
 #define SEARCH_INPUT_SIZE 128
-// A string search may use every byte read from the box (127), so the
-// pattern and the carry hold that many.
-#define PATTERN_CAPACITY 128
 #define FONT_COUNT 5
 
 struct ViewerState {
@@ -77,15 +74,17 @@ struct ViewerState {
     uint64_t searchStart;       // file position the search began at
     DWORD searchProgressTime;   // GetTickCount of the start or the caption's last update
     unsigned char searchProgressShown; // the caption shows a percentage
+    // The dialog's options, kept for the next dialog and for F3: hex or
+    // string, the string's encoding (its list's index), ASCII case ignored.
     unsigned char searchHexMode;
+    unsigned char searchEncoding;
+    unsigned char searchIgnoreCase;
     char searchInput[SEARCH_INPUT_SIZE];
-    unsigned char pattern[PATTERN_CAPACITY];
-    uint32_t patternLength;
+    // Where the scan stands; the pattern and the carry are the search's own
+    // (search/incremental_search).
     uint64_t searchLine;
     uint32_t searchColumn;
     uint64_t searchPos;
-    uint32_t carryCount;
-    unsigned char carry[PATTERN_CAPACITY];
 };
 
 extern ViewerState viewer;

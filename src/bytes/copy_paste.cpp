@@ -3,7 +3,6 @@
 #include "base/byte_cell.h"
 #include "base/clipboard_text.h"
 #include "base/dump_page.h"
-#include "base/edit_selection.h"
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
@@ -22,12 +21,7 @@
 
 void CopySelection(HWND dialog)
 {
-    if (!PageShown()) {
-        return;
-    }
-    EditSelection selection = ReadEditSelection(CaretColumnEdit());
-    CaretBytes touched = CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
-                                      viewer.pageBytes);
+    CaretBytes touched = CaretSelection();
     if (touched.count == 0) {
         return;
     }

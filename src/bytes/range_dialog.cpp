@@ -3,11 +3,11 @@
 #include "base/byte_cell.h"
 #include "base/center_window.h"
 #include "base/clipboard_text.h"
-#include "base/edit_selection.h"
 #include "base/messages.h"
 #include "base/show_message.h"
 #include "base/viewer_state.h"
 #include "bytes/copy_format.h"
+#include "bytes/range_boxes.h"
 #include "bytes/range_save.h"
 #include "file/file_geometry.h"
 #include "file/mapped_file.h"
@@ -16,7 +16,6 @@
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
-#include "view/offset_text.h"
 #include "view/overwrite_bytes.h"
 
 #include <stdlib.h>
@@ -29,36 +28,15 @@ struct RangeRequest {
     int action;  // IDC_RANGE_HEX, IDC_RANGE_C or IDC_RANGE_SAVE
 };
 
-static void SelectStartText(HWND dialog)
-{
-    HWND edit = GetDlgItem(dialog, IDC_RANGE_START);
-    SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-}
-
 static void InitRangeDialog(HWND dialog, RangeRequest *request)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)request);
     // Letters, blanks and Enter typed here are not the dump columns' keys.
     viewer.editFocus = COLUMN_NONE;
-    const int boxes[] = {IDC_RANGE_START, IDC_RANGE_SIZE};
-    const uint64_t values[] = {request->start, request->size};
-    for (int i = 0; i < 2; i++) {
-        char text[OFFSET_TEXT_SIZE];
-        FormatOffsetText(values[i], text);
-        SendDlgItemMessageA(dialog, boxes[i], EM_LIMITTEXT, OFFSET_TEXT_SIZE - 1, 0);
-        SetDlgItemTextA(dialog, boxes[i], text);
-    }
+    ShowRangeBoxes(dialog, IDC_RANGE_START, IDC_RANGE_SIZE, request->start, request->size);
     CheckRadioButton(dialog, IDC_RANGE_HEX, IDC_RANGE_SAVE, IDC_RANGE_HEX);
     CenterOnDesktop(dialog);
-    SelectStartText(dialog);
-}
-
-static int ReadHexBox(HWND dialog, int box, uint64_t *value)
-{
-    char text[OFFSET_TEXT_SIZE];
-    GetDlgItemTextA(dialog, box, text, OFFSET_TEXT_SIZE);
-    return ParseOffsetText(text, value);
+    SelectBoxText(dialog, IDC_RANGE_START);
 }
 
 // OK: only a range inside the file ends the dialog, and only one the
@@ -68,10 +46,7 @@ static void AcceptRange(HWND dialog)
     RangeRequest *request = (RangeRequest *)GetWindowLongPtrA(dialog, DWLP_USER);
     uint64_t start = 0;
     uint64_t size = 0;
-    if (!ReadHexBox(dialog, IDC_RANGE_START, &start) || !ReadHexBox(dialog, IDC_RANGE_SIZE, &size)
-        || size == 0 || !FitsInFile(start, size, viewer.fileSize)) {
-        ShowMessage(dialog, MSG_BAD_RANGE);
-        SelectStartText(dialog);
+    if (!ReadRangeBoxes(dialog, IDC_RANGE_START, IDC_RANGE_SIZE, &start, &size)) {
         return;
     }
     int action = IsDlgButtonChecked(dialog, IDC_RANGE_C) == BST_CHECKED      ? IDC_RANGE_C
@@ -79,8 +54,7 @@ static void AcceptRange(HWND dialog)
                                                                               : IDC_RANGE_HEX;
     if (action != IDC_RANGE_SAVE && size > CLIPBOARD_BYTES_LIMIT) {
         ShowMessage(dialog, MSG_COPY_TOO_LARGE);
-        SetFocus(GetDlgItem(dialog, IDC_RANGE_SIZE));
-        SendDlgItemMessageA(dialog, IDC_RANGE_SIZE, EM_SETSEL, 0, -1);
+        SelectBoxText(dialog, IDC_RANGE_SIZE);
         return;
     }
     request->start = start;
@@ -147,13 +121,9 @@ void HandleRange(HWND dialog)
         return;
     }
     RangeRequest request = {CaretFileOffset(), 0x10, IDC_RANGE_HEX};
-    if (viewer.pageRendered) {
-        EditSelection selection = ReadEditSelection(CaretColumnEdit());
-        CaretBytes touched = CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
-                                          viewer.pageBytes);
-        if (touched.count > 0) {
-            request.size = touched.count;
-        }
+    CaretBytes touched = CaretSelection();
+    if (touched.count > 0) {
+        request.size = touched.count;
     }
     if (DialogBoxParamA(viewer.instance, "IDD_RANGE", dialog, RangeDialogProc, (LPARAM)&request)
         != IDOK) {

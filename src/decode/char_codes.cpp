@@ -1,6 +1,6 @@
 #include "decode/char_codes.h"
 
-static int IsShiftJisLead(unsigned char b)
+int IsShiftJisLead(unsigned char b)
 {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
@@ -59,6 +59,34 @@ uint32_t DecodeUtf8(const unsigned char *bytes, uint32_t available, uint32_t *co
         return 0;
     }
     *codePoint = value;
+    return length;
+}
+
+uint32_t DecodeUtf16(const uint16_t *units, uint32_t available, uint32_t *codePoint)
+{
+    uint32_t unit = units[0];
+    if (unit >= 0xD800 && unit <= 0xDBFF && available >= 2 && units[1] >= 0xDC00 &&
+        units[1] <= 0xDFFF) {
+        *codePoint = 0x10000 + ((unit - 0xD800) << 10) + (units[1] - 0xDC00u);
+        return 2;
+    }
+    *codePoint = unit;
+    return 1;
+}
+
+uint32_t EncodeUtf8(uint32_t codePoint, unsigned char *bytes)
+{
+    if (codePoint < 0x80) {
+        bytes[0] = (unsigned char)codePoint;
+        return 1;
+    }
+    uint32_t length = codePoint < 0x800 ? 2 : codePoint < 0x10000 ? 3 : 4;
+    static const unsigned char leads[5] = {0, 0, 0xC0, 0xE0, 0xF0};
+    for (uint32_t i = length - 1; i > 0; i--) {
+        bytes[i] = (unsigned char)(0x80 | (codePoint & 0x3F));
+        codePoint >>= 6;
+    }
+    bytes[0] = (unsigned char)(leads[length] | codePoint);
     return length;
 }
 

@@ -1,6 +1,7 @@
 // Control and command identifiers shared by the resource script and the code.
 // The dialog and menu names (IDD_MAIN, IDD_SEARCH, IDD_VERSION, IDD_GOTO,
-// IDD_HITS, IDD_RANGE, IDD_RANGE_SAVE, IDD_INSPECTOR, IDM_FORM_MENU) are
+// IDD_HITS, IDD_RANGE, IDD_RANGE_SAVE, IDD_INSPECTOR, IDD_CHECKSUM,
+// IDM_FORM_MENU) are
 // deliberately not defined: they stay string names and are loaded by name.
 #ifndef KORVEX_RESOURCE_H
 #define KORVEX_RESOURCE_H
@@ -32,6 +33,7 @@
 #define IDM_PASTE 206
 #define IDM_INSPECTOR 207
 #define IDM_RANGE 208
+#define IDM_CHECKSUM 209
 // No menu item: F3 in the hex column opens the search with the text kept.
 #define IDM_SEARCH_AGAIN 210
 // No menu item: Shift+F3 in the hex column searches backward with the text kept.
@@ -50,6 +52,9 @@
 #define IDC_SEARCH_GROUP 405
 #define IDC_SEARCH_BACKWARD 406
 #define IDC_SEARCH_ALL 407
+#define IDC_SEARCH_ENCODING 408
+#define IDC_SEARCH_IGNORE_CASE 409
+#define IDC_SEARCH_ENCODING_LABEL 410
 
 // IDD_HITS
 #define IDC_HITS_LIST 900
@@ -87,5 +92,16 @@
 #define IDC_INSPECTOR_SHIFT_JIS 815
 #define IDC_INSPECTOR_UTF8 816
 #define IDC_INSPECTOR_BIG_ENDIAN 830
+
+// IDD_CHECKSUM: the boxes of the sums in ChecksumKind's order.
+#define IDC_CHECKSUM_START 1000
+#define IDC_CHECKSUM_SIZE 1001
+#define IDC_CHECKSUM_CRC32 1010
+#define IDC_CHECKSUM_MD5 1011
+#define IDC_CHECKSUM_SHA1 1012
+#define IDC_CHECKSUM_SHA256 1013
+#define IDC_CHECKSUM_SHA512 1014
+#define IDC_CHECKSUM_RESULT 1020
+#define IDC_CHECKSUM_COPY 1021
 
 #endif

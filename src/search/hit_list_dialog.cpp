@@ -12,17 +12,22 @@
 #include "search/hit_list_text.h"
 #include "search/incremental_search.h"
 #include "search/search_buffer.h"
+#include "search/search_pattern.h"
 #include "search/search_progress.h"
 #include "view/caret_offset.h"
 #include "view/load_page.h"
 #include "view/select_bytes.h"
 
-// The rows' offsets, and the hits counted in all (past the list's end too).
+// The rows' offsets and the encodings that matched there, and the hits
+// counted in all (past the list's end too).
 static uint64_t hits[HIT_LIST_CAPACITY];
+static unsigned char hitEncodings[HIT_LIST_CAPACITY];
 static uint64_t hitCount = 0;
-// The pattern's length when the list was made: a row selects that many bytes
-// whatever is searched for later.
-static uint32_t hitLength = 0;
+// Each encoding's length when the list was made: a row selects that many
+// bytes whatever is searched for later.
+static uint32_t hitLengths[ENCODING_COUNT];
+// The list was made in すべて: its rows name their encodings.
+static int namesEncodings = 0;
 // Rows were added since the list last painted.
 static int rowsPending = 0;
 
@@ -40,7 +45,7 @@ static void ShowHitCaption(int state)
 }
 
 // Rows are added with the list's drawing off, and drawn once per tick.
-static void AddHit(uint64_t offset)
+static void AddHit(const SearchHit *hit)
 {
     if (hitCount < HIT_LIST_CAPACITY) {
         if (!rowsPending) {
@@ -48,8 +53,10 @@ static void AddHit(uint64_t offset)
             rowsPending = 1;
         }
         char row[HIT_ROW_SIZE];
-        HitRowText(row, offset);
-        hits[hitCount] = offset;
+        HitRowText(row, hit->offset,
+                   namesEncodings ? SearchEncodingName(hit->encoding) : NULL);
+        hits[hitCount] = hit->offset;
+        hitEncodings[hitCount] = hit->encoding;
         SendMessageA(HitList(), LB_ADDSTRING, 0, (LPARAM)row);
     }
     hitCount++;
@@ -76,10 +83,10 @@ static void EndFindAll(int state)
 
 static int FindAllStep(HWND dialog)
 {
-    uint64_t hit = 0;
+    SearchHit hit;
     switch (ScanForwardOnce(&hit)) {
     case SCAN_HIT:
-        AddHit(hit);
+        AddHit(&hit);
         return 1;
     case SCAN_END:
         EndFindAll(HITS_DONE);
@@ -142,13 +149,13 @@ void StartFindAll(HWND searchDialog)
     }
     OpenHitList();
     hitCount = 0;
-    hitLength = viewer.patternLength;
+    for (uint32_t v = 0; v < searchPattern.count; v++) {
+        hitLengths[searchPattern.variants[v].encoding] = searchPattern.variants[v].length;
+    }
+    namesEncodings = !viewer.searchHexMode && viewer.searchEncoding == ENCODING_ALL;
     rowsPending = 0;
     ForgetSearchBuffer();
-    viewer.searchLine = 0;
-    viewer.searchColumn = 0;
-    viewer.searchPos = 0;
-    viewer.carryCount = 0;
+    StartForwardScan(0, 0);
     viewer.searchProgressTime = GetTickCount();
     viewer.findAllActive = 1;
     SetWindowTextA(viewer.hitsDialog, HITS_CAPTION);
@@ -178,6 +185,7 @@ static void ShowChosenHit(void)
         return;
     }
     uint64_t offset = hits[row];
+    uint32_t hitLength = hitLengths[hitEncodings[row]];
     if (!viewer.pageRendered || !OffsetOnPage(offset, viewer.topLine, viewer.pageBytes) ||
         !OffsetOnPage(offset + hitLength - 1, viewer.topLine, viewer.pageBytes)) {
         LoadPage(viewer.mainDialog, offset / DUMP_LINE_BYTES);

@@ -1,5 +1,7 @@
 #include "search/hit_list_text.h"
 
+#include <stddef.h>
+
 #include "base/messages.h"
 #include "view/column_format.h"
 
@@ -27,7 +29,12 @@ void HitListCaption(char *text, int state, uint64_t count, uint32_t percent)
     *out = '\0';
 }
 
-void HitRowText(char *text, uint64_t offset)
+void HitRowText(char *text, uint64_t offset, const char *encoding)
 {
-    *PutOffset(text, offset) = '\0';
+    char *out = PutOffset(text, offset);
+    if (encoding != NULL) {
+        out = PutText(out, HIT_ENCODING_GAP);
+        out = PutText(out, encoding);
+    }
+    *out = '\0';
 }

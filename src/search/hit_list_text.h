@@ -8,8 +8,9 @@
 #define HIT_LIST_CAPACITY 100000
 // Room for the longest caption and its terminating zero.
 #define HIT_CAPTION_SIZE 64
-// Room for a row: the address column's 17 characters and the zero.
-#define HIT_ROW_SIZE 18
+// Room for a row: the address column's 17 characters, two blanks, the
+// longest encoding's name and the zero.
+#define HIT_ROW_SIZE 28
 
 enum HitListState {
     HITS_RUNNING = 0,  // the scan goes on; percent is how far it has got
@@ -22,7 +23,9 @@ enum HitListState {
 // when stopped. Counts are grouped by three with commas.
 void HitListCaption(char *text, int state, uint64_t count, uint32_t percent);
 
-// A row: the hit's offset in the address column's format.
-void HitRowText(char *text, uint64_t offset);
+// A row: the hit's offset in the address column's format, and after it the
+// name of the encoding that matched when there is one (すべて):
+// "00000000 0001A2B3  UTF-16LE".
+void HitRowText(char *text, uint64_t offset, const char *encoding);
 
 #endif

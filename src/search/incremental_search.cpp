@@ -19,6 +19,12 @@
 
 uint32_t searchTickBudgetMs = SEARCH_TICK_BUDGET_MS;
 
+SearchPattern searchPattern;
+// The undecided bytes between two windows (forward) or the first bytes of
+// the chunk scanned before (backward).
+static unsigned char carry[SEARCH_PATTERN_CAPACITY];
+static uint32_t carryCount = 0;
+
 uint32_t CaretByteIndex(void)
 {
     EditSelection selection = ReadEditSelection(viewer.hexEdit);
@@ -31,23 +37,44 @@ uint32_t BackwardStartByte(void)
     return BackwardSearchStartByte(selection.start);
 }
 
-// Reads the box and the mode into the remembered text and the pattern. 0
-// when the box is empty.
+static uint32_t WideOfCodePage932(const char *text, uint32_t length, uint16_t *wide,
+                                  uint32_t capacity)
+{
+    int units = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text, (int)length, (LPWSTR)wide,
+                                    (int)capacity);
+    return units > 0 ? (uint32_t)units : 0;
+}
+
 int ReadSearchPattern(HWND dialog)
 {
-    memset(viewer.pattern, 0, sizeof viewer.pattern);
     GetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput, SEARCH_INPUT_SIZE);
     if (viewer.searchInput[0] == '\0') {
         return 0;
     }
-    if (IsDlgButtonChecked(dialog, IDC_SEARCH_HEX) == BST_CHECKED) {
-        viewer.searchHexMode = 1;
-        viewer.patternLength = HexSearchPattern(viewer.searchInput, viewer.pattern);
-    } else {
-        viewer.searchHexMode = 0;
-        viewer.patternLength = StringSearchPattern(viewer.searchInput, viewer.pattern);
+    viewer.searchHexMode = IsDlgButtonChecked(dialog, IDC_SEARCH_HEX) == BST_CHECKED;
+    LRESULT encoding = SendDlgItemMessageA(dialog, IDC_SEARCH_ENCODING, CB_GETCURSEL, 0, 0);
+    viewer.searchEncoding = (unsigned char)(encoding > 0 ? encoding : 0);  // CB_ERR: ｼﾌﾄJIS
+    viewer.searchIgnoreCase =
+        IsDlgButtonChecked(dialog, IDC_SEARCH_IGNORE_CASE) == BST_CHECKED;
+    if (viewer.searchHexMode) {
+        if (!HexSearchPattern(viewer.searchInput, &searchPattern)) {
+            ShowMessage(dialog, MSG_SEARCH_NOT_HEX);
+            return 0;
+        }
+    } else if (!StringSearchPattern(viewer.searchInput, viewer.searchEncoding,
+                                    viewer.searchIgnoreCase, WideOfCodePage932, &searchPattern)) {
+        ShowMessage(dialog, MSG_SEARCH_NOT_CONVERTIBLE);
+        return 0;
     }
     return 1;
+}
+
+void StartForwardScan(uint64_t line, uint32_t column)
+{
+    viewer.searchLine = line;
+    viewer.searchColumn = column;
+    viewer.searchPos = line * DUMP_LINE_BYTES + column;
+    carryCount = 0;
 }
 
 int StartSearch(HWND dialog)
@@ -68,39 +95,37 @@ int StartSearch(HWND dialog)
     if (viewer.searchBackward) {
         // Matches start before the caret's byte and may run on past it.
         viewer.searchStart = viewer.topLine * DUMP_LINE_BYTES + BackwardStartByte();
-        viewer.searchPos = BackwardSearchEnd(viewer.searchStart, viewer.patternLength,
+        viewer.searchPos = BackwardSearchEnd(viewer.searchStart, searchPattern.longest,
                                              viewer.fileSize);
         viewer.searchLine = viewer.topLine;
+        carryCount = 0;
     } else {
-        viewer.searchColumn = CaretByteIndex();
-        viewer.searchLine = viewer.topLine;
-        viewer.searchPos = viewer.searchLine * DUMP_LINE_BYTES + viewer.searchColumn;
+        StartForwardScan(viewer.topLine, CaretByteIndex());
         viewer.searchStart = viewer.searchPos;
     }
     viewer.searchProgressTime = GetTickCount();
     viewer.searchProgressShown = 0;
-    viewer.carryCount = 0;
     viewer.searchActive = 1;
     SetWindowTextA(GetDlgItem(dialog, IDC_SEARCH_START), SEARCH_STOP_TEXT);
     SetTimer(dialog, SEARCH_TIMER_ID, 1, NULL);
     return 1;
 }
 
-static void ShowHit(uint64_t hit)
+// The bytes of the encoding that matched are selected.
+static void ShowHit(const SearchHit *hit)
 {
-    LoadPage(viewer.mainDialog, hit / DUMP_LINE_BYTES);
-    SelectFileBytes(COLUMN_HEX, hit, viewer.patternLength, 0);
+    LoadPage(viewer.mainDialog, hit->offset / DUMP_LINE_BYTES);
+    SelectFileBytes(COLUMN_HEX, hit->offset, hit->length, 0);
 }
 
-
-int ScanForwardOnce(uint64_t *hit)
+int ScanForwardOnce(SearchHit *hit)
 {
     if (viewer.searchPos >= viewer.fileSize) {
         return SCAN_END;
     }
     // A start on a page that runs into the next window may lie past this
     // window's end: the first window scanned is then the one holding it.
-    if (viewer.carryCount == 0) {
+    if (carryCount == 0) {
         NormaliseSearchStart(&viewer.searchLine, &viewer.searchColumn, viewer.windowSize,
                              viewer.fileSize);
     }
@@ -110,16 +135,17 @@ int ScanForwardOnce(uint64_t *hit)
     }
     // The window holding searchLine's first byte, from searchColumn on, with
     // the carry.
-    if (ScanSearchStep(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
+    if (ScanSearchStep(&searchPattern, carry, &carryCount,
                        SearchBufferBytes() + span.offsetInWindow, span.bytesAfter,
-                       &viewer.searchLine, &viewer.searchColumn, &viewer.searchPos, hit)) {
+                       viewer.fileSize, &viewer.searchLine, &viewer.searchColumn,
+                       &viewer.searchPos, hit)) {
         return SCAN_HIT;
     }
     return SCAN_PASSED;
 }
 
 // One buffer's chunk toward the file's start.
-static int ScanBackwardOnce(uint64_t *hit)
+static int ScanBackwardOnce(SearchHit *hit)
 {
     if (viewer.searchPos == 0) {
         return SCAN_END;
@@ -129,9 +155,8 @@ static int ScanBackwardOnce(uint64_t *hit)
     if (!ReadSearchChunk(chunkStart, length)) {
         return SCAN_UNREADABLE;
     }
-    if (ScanBackwardStep(viewer.pattern, viewer.patternLength, viewer.carry, &viewer.carryCount,
-                         SearchBufferBytes(), chunkStart, length, viewer.searchStart,
-                         &viewer.searchPos, hit)) {
+    if (ScanBackwardStep(&searchPattern, carry, &carryCount, SearchBufferBytes(), chunkStart,
+                         length, viewer.searchStart, &viewer.searchPos, hit)) {
         return SCAN_HIT;
     }
     // A stop shows the page the search has reached.
@@ -141,7 +166,7 @@ static int ScanBackwardOnce(uint64_t *hit)
 
 int SearchStep(HWND dialog)
 {
-    uint64_t hit = 0;
+    SearchHit hit;
     int scanned = viewer.searchBackward ? ScanBackwardOnce(&hit) : ScanForwardOnce(&hit);
     if (scanned == SCAN_END) {
         // Backward, the page stays where the search began; forward it shows
@@ -166,7 +191,7 @@ int SearchStep(HWND dialog)
         KillTimer(dialog, SEARCH_TIMER_ID);
         viewer.searchActive = 0;
         ForgetSearchBuffer();
-        ShowHit(hit);
+        ShowHit(&hit);
         return 0;
     }
     // The timer armed at the start repeats by itself; arming it again here

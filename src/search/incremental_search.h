@@ -8,6 +8,9 @@
 
 #include <windows.h>
 
+#include "search/search_pattern.h"
+#include "search/search_scan.h"
+
 #include <stdint.h>
 
 #define SEARCH_TIMER_ID 0x7FFF
@@ -28,9 +31,18 @@ uint32_t CaretByteIndex(void);
 // The byte of the file before which a backward search's match must begin.
 uint32_t BackwardStartByte(void);
 
-// Reads the box and the mode into the remembered text and the pattern; 0
-// when the box is empty.
+// What the last started search (or list of every hit) looks for.
+extern SearchPattern searchPattern;
+
+// Reads the box and the options (mode, encoding, case) into the remembered
+// text and options and into searchPattern. 0 when the box is empty, or when
+// its text is no hex pattern or cannot be converted (both said in a
+// message owned by dialog).
 int ReadSearchPattern(HWND dialog);
+
+// Sets the forward scan's start, the byte column bytes from line's first
+// (up to a page), with nothing carried.
+void StartForwardScan(uint64_t line, uint32_t column);
 
 // Reads the box, the mode and the direction, sets the pattern and the start,
 // arms the timer, and turns the button to "検索中止". 1 when a search began;
@@ -43,7 +55,7 @@ int StartSearch(HWND dialog);
 enum ScanResult { SCAN_PASSED = 0, SCAN_HIT, SCAN_END, SCAN_UNREADABLE };
 // Scans on from viewer's search state: the window at searchLine from
 // searchColumn, with the carry. A ScanResult; *hit is set on SCAN_HIT.
-int ScanForwardOnce(uint64_t *hit);
+int ScanForwardOnce(SearchHit *hit);
 // Scans one window: 1 to go on (the timer keeps ticking), 0 when finished:
 // a hit, the end of the file (reported), or a window that could not be read
 // (reported as such, and not as "not found"; the page stays).

@@ -9,11 +9,29 @@
 #include "res/resource.h"
 #include "search/hit_list_dialog.h"
 #include "search/incremental_search.h"
+#include "search/search_pattern.h"
+
+// The encoding and the case apply to the string search only.
+static void ShowStringOptions(HWND dialog)
+{
+    BOOL string = IsDlgButtonChecked(dialog, IDC_SEARCH_HEX) != BST_CHECKED;
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_ENCODING_LABEL), string);
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_ENCODING), string);
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_IGNORE_CASE), string);
+}
 
 static void InitSearchDialog(HWND dialog)
 {
     CheckDlgButton(dialog, viewer.searchHexMode ? IDC_SEARCH_HEX : IDC_SEARCH_STRING, BST_CHECKED);
     CheckDlgButton(dialog, IDC_SEARCH_BACKWARD, viewer.searchBackward ? BST_CHECKED : BST_UNCHECKED);
+    HWND encodings = GetDlgItem(dialog, IDC_SEARCH_ENCODING);
+    for (int encoding = 0; encoding < ENCODING_COUNT; encoding++) {
+        SendMessageA(encodings, CB_ADDSTRING, 0, (LPARAM)SearchEncodingName(encoding));
+    }
+    SendMessageA(encodings, CB_SETCURSEL, viewer.searchEncoding, 0);
+    CheckDlgButton(dialog, IDC_SEARCH_IGNORE_CASE,
+                   viewer.searchIgnoreCase ? BST_CHECKED : BST_UNCHECKED);
+    ShowStringOptions(dialog);
     if (viewer.searchInput[0] != '\0') {
         SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, viewer.searchInput);
         StartSearch(dialog);
@@ -56,6 +74,10 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return TRUE;
         case IDC_SEARCH_ALL:
             StartFindAll(dialog);
+            return TRUE;
+        case IDC_SEARCH_HEX:
+        case IDC_SEARCH_STRING:
+            ShowStringOptions(dialog);
             return TRUE;
         }
         return FALSE;

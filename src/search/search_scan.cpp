@@ -2,214 +2,99 @@
 
 #include <string.h>
 
-#if defined(__i386__) || defined(__x86_64__)
-#include <cpuid.h>
-#include <emmintrin.h>
-#define KORVEX_HAVE_SSE2_SCAN 1
-#endif
-
 #include "base/dump_page.h"
 #include "file/window_math.h"
-
-// The first start position from next to last (both included) at which the
-// whole pattern stands, or null.
-typedef const unsigned char *(*FindMatchFn)(const unsigned char *next,
-                                            const unsigned char *last,
-                                            const unsigned char *pattern,
-                                            uint32_t patternLength);
-
-static const unsigned char *FindMatchPlain(const unsigned char *next, const unsigned char *last,
-                                           const unsigned char *pattern, uint32_t patternLength)
-{
-    while (next <= last) {
-        const unsigned char *first =
-            (const unsigned char *)memchr(next, pattern[0], (size_t)(last - next) + 1);
-        if (!first)
-            return NULL;
-        if (memcmp(first + 1, pattern + 1, patternLength - 1) == 0)
-            return first;
-        next = first + 1;
-    }
-    return NULL;
-}
-
-// The last of the count start positions from first on at which the whole
-// pattern stands, or null. The C runtime has no memrchr to lean on.
-typedef const unsigned char *(*FindLastMatchFn)(const unsigned char *first, uint32_t count,
-                                                const unsigned char *pattern,
-                                                uint32_t patternLength);
-
-static const unsigned char *FindLastMatchPlain(const unsigned char *first, uint32_t count,
-                                               const unsigned char *pattern,
-                                               uint32_t patternLength)
-{
-    while (count > 0) {
-        const unsigned char *at = first + --count;
-        if (*at == pattern[0] && memcmp(at + 1, pattern + 1, patternLength - 1) == 0)
-            return at;
-    }
-    return NULL;
-}
-
-#ifdef KORVEX_HAVE_SSE2_SCAN
-static int ProcessorHasSse2(void)
-{
-    unsigned int a, b, c, d;
-    if (!__get_cpuid(1, &a, &b, &c, &d))
-        return 0;
-    return (d & bit_SSE2) != 0;
-}
-
-// Sixteen start positions from at on: bit i is set when both the pattern's
-// first and its last byte stand where they belong for position at + i, and
-// only such candidates get the full comparison. The program is built for any
-// i386, so only SSE2 functions may use it, and they realign the stack for
-// their vectors (32-bit Windows keeps it 4-byte aligned).
-__attribute__((target("sse2"), always_inline))
-static inline unsigned int CandidateMask(const unsigned char *at, __m128i firstByte,
-                                         __m128i lastByte, uint32_t patternLength)
-{
-    __m128i firsts = _mm_loadu_si128((const __m128i *)at);
-    __m128i lasts = _mm_loadu_si128((const __m128i *)(at + patternLength - 1));
-    return (unsigned int)_mm_movemask_epi8(
-        _mm_and_si128(_mm_cmpeq_epi8(firsts, firstByte), _mm_cmpeq_epi8(lasts, lastByte)));
-}
-
-__attribute__((target("sse2"), force_align_arg_pointer))
-static const unsigned char *FindMatchSse2(const unsigned char *next, const unsigned char *last,
-                                          const unsigned char *pattern, uint32_t patternLength)
-{
-    const __m128i firstByte = _mm_set1_epi8((char)pattern[0]);
-    const __m128i lastByte = _mm_set1_epi8((char)pattern[patternLength - 1]);
-    // The block's last position, 15 on, still lies at or before last, so
-    // neither load reaches past the pattern's end at that position.
-    while (last - next >= 15) {
-        unsigned int candidates = CandidateMask(next, firstByte, lastByte, patternLength);
-        while (candidates != 0) {
-            const unsigned char *at = next + __builtin_ctz(candidates);
-            if (memcmp(at + 1, pattern + 1, patternLength - 1) == 0)
-                return at;
-            candidates &= candidates - 1;
-        }
-        next += 16;
-    }
-    return FindMatchPlain(next, last, pattern, patternLength);
-}
-
-// The same filter walking down: the last block first, its highest candidate
-// first.
-__attribute__((target("sse2"), force_align_arg_pointer))
-static const unsigned char *FindLastMatchSse2(const unsigned char *first, uint32_t count,
-                                              const unsigned char *pattern,
-                                              uint32_t patternLength)
-{
-    const __m128i firstByte = _mm_set1_epi8((char)pattern[0]);
-    const __m128i lastByte = _mm_set1_epi8((char)pattern[patternLength - 1]);
-    while (count >= 16) {
-        const unsigned char *block = first + count - 16;
-        unsigned int candidates = CandidateMask(block, firstByte, lastByte, patternLength);
-        while (candidates != 0) {
-            int highest = 31 - __builtin_clz(candidates);
-            if (memcmp(block + highest + 1, pattern + 1, patternLength - 1) == 0)
-                return block + highest;
-            candidates &= ~(1u << highest);
-        }
-        count -= 16;
-    }
-    return FindLastMatchPlain(first, count, pattern, patternLength);
-}
-
-static FindMatchFn findMatch = ProcessorHasSse2() ? FindMatchSse2 : FindMatchPlain;
-static FindLastMatchFn findLastMatch =
-    ProcessorHasSse2() ? FindLastMatchSse2 : FindLastMatchPlain;
-
-int UseVectorisedScan(int vectorised)
-{
-    if (vectorised && !ProcessorHasSse2())
-        return 0;
-    findMatch = vectorised ? FindMatchSse2 : FindMatchPlain;
-    findLastMatch = vectorised ? FindLastMatchSse2 : FindLastMatchPlain;
-    return 1;
-}
-#else
-static FindMatchFn findMatch = FindMatchPlain;
-static FindLastMatchFn findLastMatch = FindLastMatchPlain;
-
-int UseVectorisedScan(int vectorised)
-{
-    return !vectorised;
-}
-#endif
+#include "search/search_filter.h"
+#include "search/search_match.h"
 
 // Tests the carried start positions, earliest first. 1 on a hit; 0 with the
-// carry emptied when none matches; -1 when a position needs bytes past this
-// window, the carry then running from it through the whole window.
-static int ScanCarried(const unsigned char *pattern, uint32_t patternLength,
-                       unsigned char *carry, uint32_t *carryCount,
-                       const unsigned char *bytes, uint32_t bytesAfter, int64_t *hitOffset)
+// carry emptied when none stands; -1 when a position cannot be decided yet
+// (a window shorter than the longest variant, with the file going on), the
+// carry then running from it through the whole window.
+static int ScanCarried(const SearchPattern *pattern, unsigned char *carry, uint32_t *carryCount,
+                       const unsigned char *bytes, uint32_t bytesAfter, int lastWindow,
+                       int64_t *hitOffset, int *hitVariant)
 {
     uint32_t count = *carryCount;
     for (uint32_t k = count; k >= 1; k--) {
         const unsigned char *start = carry + count - k;
-        if (memcmp(start, pattern, k) != 0)
-            continue;
-        uint32_t rest = patternLength - k;
-        uint32_t seen = rest <= bytesAfter ? rest : bytesAfter;
-        if (memcmp(bytes, pattern + k, seen) != 0)
-            continue;
-        if (seen == rest) {
+        if (!lastWindow && k + bytesAfter < pattern->longest) {
+            memmove(carry, start, k);
+            memcpy(carry + k, bytes, bytesAfter);
+            *carryCount = k + bytesAfter;
+            return -1;
+        }
+        int variant = MatchAcross(pattern, start, k, bytes, bytesAfter);
+        if (variant >= 0) {
             *hitOffset = -(int64_t)k;
+            *hitVariant = variant;
             return 1;
         }
-        // Only with a window shorter than the pattern: the position stays
-        // open, with everything after it.
-        memmove(carry, start, k);
-        memcpy(carry + k, bytes, bytesAfter);
-        *carryCount = k + bytesAfter;
-        return -1;
     }
     *carryCount = 0;
     return 0;
 }
 
-int ScanSearchWindow(const unsigned char *pattern, uint32_t patternLength,
-                     unsigned char *carry, uint32_t *carryCount,
-                     const unsigned char *bytes, uint32_t bytesAfter,
-                     uint32_t startColumn, int64_t *hitOffset)
+int ScanSearchWindow(const SearchPattern *pattern, unsigned char *carry, uint32_t *carryCount,
+                     const unsigned char *bytes, uint32_t bytesAfter, uint32_t startColumn,
+                     int lastWindow, int64_t *hitOffset, int *hitVariant)
 {
     if (*carryCount > 0) {
-        int carried = ScanCarried(pattern, patternLength, carry, carryCount, bytes,
-                                  bytesAfter, hitOffset);
+        int carried = ScanCarried(pattern, carry, carryCount, bytes, bytesAfter, lastWindow,
+                                  hitOffset, hitVariant);
         if (carried != 0)
             return carried > 0;
     }
 
     uint32_t e = startColumn;
-    if (bytesAfter >= patternLength && e <= bytesAfter - patternLength) {
+    uint32_t longest = pattern->longest;
+    // The positions at which every variant has room in this window.
+    if (bytesAfter >= longest && e <= bytesAfter - longest) {
         const unsigned char *match =
-            findMatch(bytes + e, bytes + (bytesAfter - patternLength), pattern, patternLength);
+            FindFirstMatch(bytes + e, bytes + (bytesAfter - longest), pattern, hitVariant);
         if (match) {
             *hitOffset = match - bytes;
             return 1;
         }
-        e = bytesAfter - patternLength + 1;
+        e = bytesAfter - longest + 1;
+    }
+    if (lastWindow) {
+        // Nothing follows: the shorter variants may still stand here.
+        for (; e < bytesAfter; e++) {
+            int variant = MatchAcross(pattern, bytes + e, bytesAfter - e, NULL, 0);
+            if (variant >= 0) {
+                *hitOffset = e;
+                *hitVariant = variant;
+                return 1;
+            }
+        }
+        *carryCount = 0;
+        return 0;
     }
     *carryCount = e < bytesAfter ? bytesAfter - e : 0;
     memcpy(carry, bytes + e, *carryCount);
     return 0;
 }
 
-int ScanSearchStep(const unsigned char *pattern, uint32_t patternLength,
-                   unsigned char *carry, uint32_t *carryCount,
-                   const unsigned char *bytes, uint32_t bytesAfter,
+static void PutHit(const SearchPattern *pattern, uint64_t offset, int variant, SearchHit *hit)
+{
+    hit->offset = offset;
+    hit->length = pattern->variants[variant].length;
+    hit->encoding = pattern->variants[variant].encoding;
+}
+
+int ScanSearchStep(const SearchPattern *pattern, unsigned char *carry, uint32_t *carryCount,
+                   const unsigned char *bytes, uint32_t bytesAfter, uint64_t fileSize,
                    uint64_t *searchLine, uint32_t *searchColumn, uint64_t *searchPos,
-                   uint64_t *hit)
+                   SearchHit *hit)
 {
     int64_t offset = 0;
+    int variant = 0;
     uint64_t lineStart = *searchLine * DUMP_LINE_BYTES;
-    if (ScanSearchWindow(pattern, patternLength, carry, carryCount, bytes, bytesAfter,
-                         *searchColumn, &offset)) {
-        *hit = lineStart + (uint64_t)offset;
+    int lastWindow = lineStart + bytesAfter >= fileSize;
+    if (ScanSearchWindow(pattern, carry, carryCount, bytes, bytesAfter, *searchColumn, lastWindow,
+                         &offset, &variant)) {
+        PutHit(pattern, lineStart + (uint64_t)offset, variant, hit);
         // The search goes on from the next start position: in this window,
         // or among the carried ones after the hit.
         if (offset >= 0) {
@@ -219,7 +104,7 @@ int ScanSearchStep(const unsigned char *pattern, uint32_t patternLength,
             memmove(carry, carry + *carryCount - after, after);
             *carryCount = after;
         }
-        *searchPos = *hit + 1;
+        *searchPos = hit->offset + 1;
         return 1;
     }
     *searchPos = lineStart + bytesAfter;
@@ -267,36 +152,38 @@ void NormaliseSearchStart(uint64_t *searchLine, uint32_t *searchColumn,
     }
 }
 
-int ScanBackwardChunk(const unsigned char *pattern, uint32_t patternLength,
-                      unsigned char *carry, uint32_t *carryCount,
+int ScanBackwardChunk(const SearchPattern *pattern, unsigned char *carry, uint32_t *carryCount,
                       const unsigned char *bytes, uint32_t length, uint32_t limit,
-                      uint32_t *hitIndex)
+                      uint32_t *hitIndex, int *hitVariant)
 {
+    uint32_t longest = pattern->longest;
     uint32_t held = length + *carryCount;
-    uint32_t inside = length >= patternLength ? length - patternLength + 1 : 0;
-    uint32_t top = held >= patternLength ? held - patternLength + 1 : 0;
+    // Positions below inside have room for every variant within the chunk.
+    uint32_t inside = length >= longest ? length - longest + 1 : 0;
+    uint32_t top = held >= pattern->shortest ? held - pattern->shortest + 1 : 0;
     if (top > limit)
         top = limit;
-    // The highest positions first: those whose match runs on into the carry.
+    // The highest positions first: those whose match may run on into the
+    // carry.
     for (uint32_t p = top; p > inside;) {
         p--;
-        uint32_t here = length - p;
-        if (memcmp(bytes + p, pattern, here) == 0 &&
-            memcmp(carry, pattern + here, patternLength - here) == 0) {
+        int variant = MatchAcross(pattern, bytes + p, length - p, carry, *carryCount);
+        if (variant >= 0) {
             *hitIndex = p;
+            *hitVariant = variant;
             return 1;
         }
     }
     uint32_t within = inside < limit ? inside : limit;
     if (within > 0) {
-        const unsigned char *match = findLastMatch(bytes, within, pattern, patternLength);
+        const unsigned char *match = FindLastMatch(bytes, within, pattern, hitVariant);
         if (match) {
             *hitIndex = (uint32_t)(match - bytes);
             return 1;
         }
     }
     // The next chunk's matches may run on into this chunk's first bytes.
-    uint32_t keep = patternLength - 1;
+    uint32_t keep = longest - 1;
     if (length >= keep) {
         memcpy(carry, bytes, keep);
         *carryCount = keep;
@@ -309,9 +196,9 @@ int ScanBackwardChunk(const unsigned char *pattern, uint32_t patternLength,
     return 0;
 }
 
-uint64_t BackwardSearchEnd(uint64_t start, uint32_t patternLength, uint64_t fileSize)
+uint64_t BackwardSearchEnd(uint64_t start, uint32_t longest, uint64_t fileSize)
 {
-    uint64_t end = start + patternLength - 1;
+    uint64_t end = start + longest - 1;
     return end < fileSize ? end : fileSize;
 }
 
@@ -320,17 +207,16 @@ uint64_t BackwardChunkStart(uint64_t end, uint32_t bufferBytes)
     return end == 0 ? 0 : (end - 1) / bufferBytes * bufferBytes;
 }
 
-int ScanBackwardStep(const unsigned char *pattern, uint32_t patternLength,
-                     unsigned char *carry, uint32_t *carryCount,
+int ScanBackwardStep(const SearchPattern *pattern, unsigned char *carry, uint32_t *carryCount,
                      const unsigned char *bytes, uint64_t chunkStart, uint32_t length,
-                     uint64_t start, uint64_t *searchPos, uint64_t *hit)
+                     uint64_t start, uint64_t *searchPos, SearchHit *hit)
 {
     uint64_t before = start > chunkStart ? start - chunkStart : 0;
     uint32_t limit = before < length ? (uint32_t)before : length;
     uint32_t index = 0;
-    if (ScanBackwardChunk(pattern, patternLength, carry, carryCount, bytes, length, limit,
-                          &index)) {
-        *hit = chunkStart + index;
+    int variant = 0;
+    if (ScanBackwardChunk(pattern, carry, carryCount, bytes, length, limit, &index, &variant)) {
+        PutHit(pattern, chunkStart + index, variant, hit);
         return 1;
     }
     *searchPos = chunkStart;

@@ -16,13 +16,17 @@ HWND CaretColumnEdit(void)
     return viewer.caretColumn == COLUMN_CHAR ? viewer.charEdit : viewer.hexEdit;
 }
 
+CaretBytes CaretSelection(void)
+{
+    if (!PageShown()) {
+        CaretBytes none = {0, 0};
+        return none;
+    }
+    EditSelection selection = ReadEditSelection(CaretColumnEdit());
+    return CaretBytesOf(viewer.caretColumn, selection.start, selection.end, viewer.pageBytes);
+}
+
 uint64_t CaretFileOffset(void)
 {
-    uint64_t offset = viewer.topLine * DUMP_LINE_BYTES;
-    if (PageShown()) {
-        EditSelection selection = ReadEditSelection(CaretColumnEdit());
-        offset += CaretBytesOf(viewer.caretColumn, selection.start, selection.end,
-                               viewer.pageBytes).first;
-    }
-    return offset;
+    return viewer.topLine * DUMP_LINE_BYTES + CaretSelection().first;
 }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "view/caret_offset.h"
+
 #include <stdint.h>
 
 // 1 while a file is open and the columns show its page; 0 while they show
@@ -13,6 +15,10 @@ int PageShown(void);
 
 // The dump column that last had the focus.
 HWND CaretColumnEdit(void);
+
+// The page bytes the caret column's selection stands on (count 0 for a bare
+// caret); first and count 0 while no page is shown.
+CaretBytes CaretSelection(void);
 
 // The file offset of the byte under the caret, or the selection's first
 // byte. The page's first byte while the columns belong to no page.

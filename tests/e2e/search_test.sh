@@ -58,9 +58,9 @@ e2e_wait_selection() {
 }
 
 # F3 and Shift+F3 through the real keyboard walk three hits forward and back;
-# すべて検索 then lists the three.
+# すべて検索 in every encoding then lists the three.
 case_shift_f3_finds_the_previous_hit() {
-    local file="$E2E_TMP/three.bin" needle="KorvexNeedle" hex at
+    local file="$E2E_TMP/three.bin" needle="KorvexNeedle" hex at i
     local hits=(256 $((0x50000 + 5)) $((0xA0000 + 9)))
     truncate -s $((1 << 20)) "$file" || e2e_fail "cannot create $file"
     for at in "${hits[@]}"; do
@@ -92,10 +92,18 @@ case_shift_f3_finds_the_previous_hit() {
     expect_text "$(e2e_id IDC_ADDRESS)" "$(e2e_addresses $((hits[1] / 16)))"
     e2e_screenshot korvex-search-backward
 
-    # The list of every hit, beside the main dialog.
+    # The list of every hit, beside the main dialog, in every encoding: Tab
+    # reaches the encoding list past the button and the mode, End picks すべて.
     drive keys ctrl+f || e2e_fail "cannot send Ctrl+F"
     drive -w "$SEARCH_CAPTION" wait >/dev/null || e2e_fail "the search dialog did not open"
     drive -w "$SEARCH_CAPTION" type "$needle" || e2e_fail "cannot type into the search box"
+    for ((i = 0; i < 5; i++)); do
+        [ "$(drive -w "$SEARCH_CAPTION" focus)" = "$(e2e_id IDC_SEARCH_ENCODING)" ] && break
+        drive -w "$SEARCH_CAPTION" keys tab || e2e_fail "cannot send Tab"
+    done
+    drive -w "$SEARCH_CAPTION" keys end || e2e_fail "cannot send End"
+    expect_text "$(e2e_id IDC_SEARCH_ENCODING)" "すべて" -w "$SEARCH_CAPTION"
+    e2e_screenshot korvex-search-every-encoding
     drive -w "$SEARCH_CAPTION" click "$(e2e_id IDC_SEARCH_ALL)" || e2e_fail "cannot click すべて検索"
     drive -w "検索結果 (3 件)" -t 20000 wait >/dev/null || e2e_fail "the hit list did not count 3"
     e2e_screenshot korvex-hit-list

@@ -39,21 +39,12 @@ case_version_dialog_opens_and_closes() {
     korvex_expect_exit 0 5
 }
 
-# expect_gui_program EXE ARCH FORMAT MAGIC: EXE is a GUI program for ARCH
-# (the objdump's prefix) that needs no DLL of its own: it imports Windows
-# system libraries only.
+# expect_gui_program EXE ARCH FORMAT MAGIC: korvex_gui_program's check.
 expect_gui_program() {
-    local exe="$1" dump dll
-    dump="$(LC_ALL=C "$2-w64-mingw32-objdump" -p "$exe")" || e2e_fail "cannot read $exe"
-    grep -q "file format $3\$" <<<"$dump" || e2e_fail "$exe: not a $3 file"
-    grep -q "Magic.*$4" <<<"$dump" || e2e_fail "$exe: magic is not $4"
-    grep -q 'Subsystem.*(Windows GUI)' <<<"$dump" || e2e_fail "$exe: not a GUI program"
-    while read -r dll; do
-        case "${dll^^}" in
-        KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | IMM32.DLL | MSVCRT.DLL | UCRTBASE.DLL | API-MS-WIN-CRT-*) ;;
-        *) e2e_fail "$exe imports $dll" ;;
-        esac
-    done < <(awk '/DLL Name:/ { print $3 }' <<<"$dump")
+    local fault
+    # shellcheck source=scripts/gui-program.sh
+    source "$E2E_ROOT/scripts/gui-program.sh"
+    fault="$(korvex_gui_program "$@")" || e2e_fail "$fault"
 }
 
 # The product is one 32-bit (PE32, i386) GUI program, whichever Wine tests

@@ -29,8 +29,10 @@ TEST(HitListText, CaptionsAndRows)
         EXPECT_STREQ(caption, c.caption);
     }
     char row[HIT_ROW_SIZE];
-    HitRowText(row, 0x3FF12345678ull);
+    HitRowText(row, 0x3FF12345678ull, NULL);
     EXPECT_STREQ(row, "000003FF 12345678");
+    HitRowText(row, 0xFFFFFFFFFFFFFFFFull, "UTF-16LE");
+    EXPECT_STREQ(row, "FFFFFFFF FFFFFFFF  UTF-16LE");
 }
 
 }  // namespace

@@ -1,27 +1,65 @@
+#include "search/search_filter.h"
 #include "search/search_progress.h"
 #include "search/search_scan.h"
 
+#include "converted_text.h"
+
+#include <ctype.h>
+#include <stdio.h>
 #include <string.h>
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+bool operator==(const SearchHit &a, const SearchHit &b)
+{
+    return a.offset == b.offset && a.length == b.length && a.encoding == b.encoding;
+}
 
 namespace {
 
 typedef std::vector<unsigned char> Bytes;
 
-// The first occurrence at or after start, by plain comparison.
-int Reference(const Bytes &file, uint64_t start, const Bytes &pattern, uint64_t *hit)
+// The pattern of exactly these bytes (none zero): a Shift-JIS string.
+SearchPattern Exact(const Bytes &bytes)
 {
-    if (pattern.size() > file.size())
-        return 0;
-    for (uint64_t i = start; i + pattern.size() <= file.size(); i++) {
-        if (memcmp(file.data() + i, pattern.data(), pattern.size()) == 0) {
-            *hit = i;
-            return 1;
+    SearchPattern pattern;
+    std::string text(bytes.begin(), bytes.end());
+    EXPECT_TRUE(StringSearchPattern(text.c_str(), ENCODING_SHIFT_JIS, 0, nullptr, &pattern));
+    return pattern;
+}
+
+// What stands at position i, by plain comparison: of the variants whose
+// every byte matches under its mask, the longest, the first encoding of
+// the list among equals. 0 when none.
+int ReferenceAt(const Bytes &file, uint64_t i, const SearchPattern &pattern, SearchHit *hit)
+{
+    int found = 0;
+    for (uint32_t k = 0; k < pattern.count; k++) {
+        const SearchVariant &v = pattern.variants[k];
+        if (i + v.length > file.size())
+            continue;
+        uint32_t b = 0;
+        while (b < v.length && (file[i + b] & v.mask[b]) == v.value[b])
+            b++;
+        if (b == v.length && (!found || v.length > hit->length ||
+                              (v.length == hit->length && v.encoding < hit->encoding))) {
+            *hit = SearchHit{i, v.length, v.encoding};
+            found = 1;
         }
+    }
+    return found;
+}
+
+// The first hit at or after start.
+int Reference(const Bytes &file, uint64_t start, const SearchPattern &pattern, SearchHit *hit)
+{
+    for (uint64_t i = start; i < file.size(); i++) {
+        if (ReferenceAt(file, i, pattern, hit))
+            return 1;
     }
     return 0;
 }
@@ -32,8 +70,8 @@ int Reference(const Bytes &file, uint64_t start, const Bytes &pattern, uint64_t 
 // the start anywhere inside a view. With every, it goes on past each hit, as
 // the list of all hits does, and gathers them there.
 int SearchThroughViews(const Bytes &file, uint32_t windowSize, uint32_t viewWindows,
-                       uint64_t line, uint32_t column, const Bytes &pattern, uint64_t *hit,
-                       std::vector<uint64_t> *every = nullptr)
+                       uint64_t line, uint32_t column, const SearchPattern &pattern,
+                       SearchHit *hit, std::vector<SearchHit> *every = nullptr)
 {
     unsigned char carry[SEARCH_PATTERN_CAPACITY];
     uint32_t carryCount = 0;
@@ -58,9 +96,8 @@ int SearchThroughViews(const Bytes &file, uint32_t windowSize, uint32_t viewWind
                 return -1;
             }
         }
-        if (ScanSearchStep(pattern.data(), (uint32_t)pattern.size(), carry, &carryCount,
-                           view.data() + span.offsetInWindow, span.bytesAfter, &line, &column,
-                           &position, hit)) {
+        if (ScanSearchStep(&pattern, carry, &carryCount, view.data() + span.offsetInWindow,
+                           span.bytesAfter, file.size(), &line, &column, &position, hit)) {
             if (!every)
                 return 1;
             every->push_back(*hit);
@@ -69,7 +106,15 @@ int SearchThroughViews(const Bytes &file, uint32_t windowSize, uint32_t viewWind
     return 0;
 }
 
-// Every case runs on both candidate filters and on views of one window and
+// Chooses the candidate filters in turn, each that this processor runs.
+void UseFilter(int round)
+{
+    int filter = round % SCAN_FILTER_COUNT;
+    while (!UseScanFilter(filter))
+        filter--;
+}
+
+// Every case runs on every candidate filter and on views of one window and
 // of several.
 const uint32_t VIEW_WINDOWS[] = {1, 3, 64};
 
@@ -77,21 +122,23 @@ int Search(const Bytes &file, uint32_t windowSize, uint64_t line, uint32_t colum
            const Bytes &pattern, uint64_t *hit)
 {
     int result = -1;
-    for (int vectorised = 0; vectorised < 2; vectorised++) {
-        EXPECT_TRUE(UseVectorisedScan(vectorised));
+    for (int filter = 0; filter < SCAN_FILTER_COUNT; filter++) {
+        UseFilter(filter);
         for (uint32_t windows : VIEW_WINDOWS) {
-            uint64_t found = 0;
-            int each = SearchThroughViews(file, windowSize, windows, line, column, pattern, &found);
+            SearchHit found = {0, 0, 0};
+            int each = SearchThroughViews(file, windowSize, windows, line, column, Exact(pattern),
+                                          &found);
             if (result == -1) {
                 result = each;
-                *hit = found;
+                *hit = found.offset;
             }
-            EXPECT_EQ(each, result) << "vectorised " << vectorised << ", views of " << windows;
+            EXPECT_EQ(each, result) << "filter " << filter << ", views of " << windows;
             if (each == 1 && result == 1) {
-                EXPECT_EQ(found, *hit) << "vectorised " << vectorised << ", views of " << windows;
+                EXPECT_EQ(found.offset, *hit) << "filter " << filter << ", views of " << windows;
             }
         }
     }
+    UseScanFilter(BestScanFilter());
     return result;
 }
 
@@ -123,8 +170,7 @@ TEST(SearchScan, AgreesWithPlainComparisonOnRandomFiles)
     const uint32_t windowSizes[] = {16, 32, 48, 64, 112, 256, 1024, 4096};
     int hits = 0, misses = 0;
     for (int round = 0; round < 8000; round++) {
-        int vectorised = round % 2;
-        ASSERT_TRUE(UseVectorisedScan(vectorised));
+        UseFilter(round);
         uint32_t viewWindows = 1 + random() % 5;
         Bytes file, pattern;
         RandomCase(random, round % 4 == 0 ? 5000 : 700, &file, &pattern);
@@ -141,12 +187,13 @@ TEST(SearchScan, AgreesWithPlainComparisonOnRandomFiles)
         SCOPED_TRACE(testing::Message() << "round " << round << " size " << size << " window "
                                         << windowSize << " view of " << viewWindows
                                         << " pattern " << length << " start " << start);
-        uint64_t expected = 0, found = 0;
-        int expectedHit = Reference(file, start, pattern, &expected);
-        ASSERT_EQ(SearchThroughViews(file, windowSize, viewWindows, line, column, pattern, &found),
+        SearchHit expected = {0, 0, 0}, found = {0, 0, 0};
+        int expectedHit = Reference(file, start, Exact(pattern), &expected);
+        ASSERT_EQ(SearchThroughViews(file, windowSize, viewWindows, line, column, Exact(pattern),
+                                     &found),
                   expectedHit);
         if (expectedHit) {
-            ASSERT_EQ(found, expected);
+            ASSERT_EQ(found.offset, expected.offset);
             hits++;
         } else {
             misses++;
@@ -154,7 +201,7 @@ TEST(SearchScan, AgreesWithPlainComparisonOnRandomFiles)
     }
     EXPECT_GT(hits, 2000);
     EXPECT_GT(misses, 600);
-    UseVectorisedScan(1);
+    UseScanFilter(BestScanFilter());
 }
 
 // Long patterns made of partial matches, placed across every window end.
@@ -296,21 +343,25 @@ TEST(SearchScan, StartMovesToTheWindowHoldingTheCaretsByte)
 TEST(SearchScan, OneWindowKeepsTheUntestedTailAsCarry)
 {
     const unsigned char window[] = "xxabcab";
-    const unsigned char pattern[] = "abcd";
+    SearchPattern pattern = Exact({'a', 'b', 'c', 'd'});
     unsigned char carry[SEARCH_PATTERN_CAPACITY];
     uint32_t carryCount = 0;
     int64_t offset = 0;
-    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, window, 7, 0, &offset), 0);
+    int variant = 0;
+    ASSERT_EQ(ScanSearchWindow(&pattern, carry, &carryCount, window, 7, 0, 0, &offset, &variant),
+              0);
     ASSERT_EQ(carryCount, 3u);  // starts 4, 5, 6 were not tested
     EXPECT_EQ(memcmp(carry, "cab", 3), 0);
 
     const unsigned char next[] = "cdzz";
-    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, next, 4, 0, &offset), 1);
+    ASSERT_EQ(ScanSearchWindow(&pattern, carry, &carryCount, next, 4, 0, 0, &offset, &variant),
+              1);
     EXPECT_EQ(offset, -2);
 
     // Start past every testable position: the tail from the start is kept.
     carryCount = 0;
-    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, window, 7, 5, &offset), 0);
+    ASSERT_EQ(ScanSearchWindow(&pattern, carry, &carryCount, window, 7, 5, 0, &offset, &variant),
+              0);
     ASSERT_EQ(carryCount, 2u);
     EXPECT_EQ(memcmp(carry, "ab", 2), 0);
 
@@ -318,7 +369,8 @@ TEST(SearchScan, OneWindowKeepsTheUntestedTailAsCarry)
     carryCount = 2;
     memcpy(carry, "ab", 2);
     const unsigned char other[] = "zzzzzza";
-    ASSERT_EQ(ScanSearchWindow(pattern, 4, carry, &carryCount, other, 7, 0, &offset), 0);
+    ASSERT_EQ(ScanSearchWindow(&pattern, carry, &carryCount, other, 7, 0, 0, &offset, &variant),
+              0);
     ASSERT_EQ(carryCount, 3u);
     EXPECT_EQ(memcmp(carry, "zza", 3), 0);
 }
@@ -354,7 +406,7 @@ TEST(SearchScan, GoingOnPastEachHitFindsEveryOccurrence)
 {
     std::mt19937 random(7);
     for (int round = 0; round < 1500; round++) {
-        ASSERT_TRUE(UseVectorisedScan(round % 2));
+        UseFilter(round);
         uint64_t size = 1 + random() % 600;
         Bytes file(size);
         for (unsigned char &b : file)
@@ -367,39 +419,39 @@ TEST(SearchScan, GoingOnPastEachHitFindsEveryOccurrence)
             if (memcmp(file.data() + i, pattern.data(), pattern.size()) == 0)
                 expected.push_back(i);
         uint32_t windowSize = 16u << (random() % 4);
-        uint64_t hit = 0;
-        SearchThroughViews(file, windowSize, 1 + random() % 3, 0, 0, pattern, &hit, &found);
+        SearchHit hit = {0, 0, 0};
+        std::vector<SearchHit> every;
+        SearchThroughViews(file, windowSize, 1 + random() % 3, 0, 0, Exact(pattern), &hit, &every);
+        for (const SearchHit &each : every)
+            found.push_back(each.offset);
         ASSERT_EQ(found, expected) << "round " << round;
     }
-    UseVectorisedScan(1);
+    UseScanFilter(BestScanFilter());
 }
 
-// The last occurrence starting before start, by plain comparison.
-int ReferenceBackward(const Bytes &file, uint64_t start, const Bytes &pattern, uint64_t *hit)
+// The last hit starting before start, by plain comparison.
+int ReferenceBackward(const Bytes &file, uint64_t start, const SearchPattern &pattern,
+                      SearchHit *hit)
 {
     for (uint64_t i = start < file.size() ? start : file.size(); i-- > 0;) {
-        if (i + pattern.size() <= file.size() &&
-            memcmp(file.data() + i, pattern.data(), pattern.size()) == 0) {
-            *hit = i;
+        if (ReferenceAt(file, i, pattern, hit))
             return 1;
-        }
     }
     return 0;
 }
 
 // The backward search as its steps walk the file, each chunk a heap block of
 // exactly its bytes.
-int SearchBackward(const Bytes &file, uint32_t bufferBytes, uint64_t start, const Bytes &pattern,
-                   uint64_t *hit)
+int SearchBackward(const Bytes &file, uint32_t bufferBytes, uint64_t start,
+                   const SearchPattern &pattern, SearchHit *hit)
 {
     unsigned char carry[SEARCH_PATTERN_CAPACITY];
     uint32_t carryCount = 0;
-    uint32_t length = (uint32_t)pattern.size();
-    uint64_t end = BackwardSearchEnd(start, length, file.size());
+    uint64_t end = BackwardSearchEnd(start, pattern.longest, file.size());
     while (end > 0) {
         uint64_t chunkStart = BackwardChunkStart(end, bufferBytes);
         Bytes chunk(file.begin() + (ptrdiff_t)chunkStart, file.begin() + (ptrdiff_t)end);
-        if (ScanBackwardStep(pattern.data(), length, carry, &carryCount, chunk.data(), chunkStart,
+        if (ScanBackwardStep(&pattern, carry, &carryCount, chunk.data(), chunkStart,
                              (uint32_t)chunk.size(), start, &end, hit))
             return 1;
     }
@@ -415,7 +467,7 @@ TEST(SearchScan, BackwardAgreesWithPlainComparison)
     const uint32_t bufferSizes[] = {1, 2, 3, 5, 16, 17, 64, 1000, 4096};
     int hits = 0, misses = 0;
     for (int round = 0; round < 8000; round++) {
-        ASSERT_TRUE(UseVectorisedScan(round % 2));
+        UseFilter(round);
         Bytes file, pattern;
         uint64_t from = RandomCase(random, round % 4 == 0 ? 3000 : 300, &file, &pattern);
         uint64_t size = file.size();
@@ -425,12 +477,12 @@ TEST(SearchScan, BackwardAgreesWithPlainComparison)
         if (start > size)
             start = size;
 
-        uint64_t expected = 0, found = 0;
-        int expectedHit = ReferenceBackward(file, start, pattern, &expected);
-        ASSERT_EQ(SearchBackward(file, bufferBytes, start, pattern, &found), expectedHit)
+        SearchHit expected = {0, 0, 0}, found = {0, 0, 0};
+        int expectedHit = ReferenceBackward(file, start, Exact(pattern), &expected);
+        ASSERT_EQ(SearchBackward(file, bufferBytes, start, Exact(pattern), &found), expectedHit)
             << "round " << round << " buffer " << bufferBytes << " start " << start;
         if (expectedHit) {
-            ASSERT_EQ(found, expected) << "round " << round;
+            ASSERT_EQ(found.offset, expected.offset) << "round " << round;
             hits++;
         } else {
             misses++;
@@ -438,5 +490,101 @@ TEST(SearchScan, BackwardAgreesWithPlainComparison)
     }
     EXPECT_GT(hits, 3000);
     EXPECT_GT(misses, 600);
-    UseVectorisedScan(1);
+    UseScanFilter(BestScanFilter());
+}
+
+// --- the options ---------------------------------------------------------------
+
+// The code page 932 characters the texts and files below are made of:
+// letters of either case, a digit, ア (83 41, its trail byte an A), あ, the
+// half-width ｱ and 表 (95 5C).
+const char *const CHARACTERS[] = {"a", "B", "0", "\x83\x41", "\x82\xA0", "\xB1", "\x95\x5C"};
+
+// The text's bytes in one of the four encodings, its ASCII letters now and
+// then in the other case.
+Bytes Flipped(std::mt19937 &random, const std::string &text)
+{
+    Bytes bytes = Encoded(text, (int)(random() % 4));
+    for (unsigned char &b : bytes)
+        if (isalpha(b) && random() % 2)
+            b ^= 0x20;
+    return bytes;
+}
+
+// Every option's search, forward from anywhere through views of one window
+// or several, going on past each hit, and backward through chunks of any
+// size, against plain comparison over random files made of the pattern's own
+// characters in all four encodings, either case, with stray bytes between
+// them so that UTF-16 stands at odd offsets too.
+TEST(SearchScan, EveryOptionAgreesWithPlainComparison)
+{
+    const struct {
+        int encoding;  // ENCODING_COUNT: a hex text with "??"
+        int ignoreCase;
+    } options[] = {
+        {ENCODING_SHIFT_JIS, 0}, {ENCODING_SHIFT_JIS, 1}, {ENCODING_UTF8, 0},
+        {ENCODING_UTF8, 1},      {ENCODING_UTF16LE, 0},   {ENCODING_UTF16LE, 1},
+        {ENCODING_UTF16BE, 0},   {ENCODING_UTF16BE, 1},   {ENCODING_ALL, 0},
+        {ENCODING_ALL, 1},       {ENCODING_COUNT, 0},
+    };
+    std::mt19937 random(33);
+    for (const auto &option : options) {
+        int hits = 0;
+        for (int round = 0; round < 400; round++) {
+            SCOPED_TRACE(testing::Message() << "encoding " << option.encoding << " either case "
+                                            << option.ignoreCase << " round " << round);
+            UseFilter(round);
+            std::string text;
+            for (uint32_t n = 1 + random() % 4; n > 0; n--)
+                text += CHARACTERS[random() % 7];
+            Bytes file;
+            for (uint32_t size = 1 + random() % 900; file.size() < size;) {
+                Bytes piece = random() % 4 == 0 ? Flipped(random, text)
+                                                : Flipped(random, CHARACTERS[random() % 7]);
+                if (random() % 3 == 0)
+                    piece.push_back((unsigned char)random());
+                file.insert(file.end(), piece.begin(), piece.end());
+            }
+            SearchPattern pattern;
+            if (option.encoding == ENCODING_COUNT) {
+                // Pairs of the file's own bytes, some in the middle any byte.
+                std::string hex;
+                uint64_t from = random() % file.size();
+                uint32_t pairs = 2 + random() % 6;
+                for (uint32_t i = 0; i < pairs; i++) {
+                    char pair[4];
+                    snprintf(pair, sizeof pair, "%02X ", file[(from + i) % file.size()]);
+                    hex += i > 0 && i < pairs - 1 && random() % 3 == 0 ? "?? " : pair;
+                }
+                ASSERT_TRUE(HexSearchPattern(hex.c_str(), &pattern)) << hex;
+            } else {
+                ASSERT_TRUE(StringSearchPattern(text.c_str(), option.encoding, option.ignoreCase,
+                                                ConvertedWide, &pattern));
+            }
+            uint64_t start = random() % (file.size() + 1);
+            uint32_t windowSize = 16u << (random() % 5);
+            SearchHit expected = {0, 0, 0}, found = {0, 0, 0};
+            int expectedHit = Reference(file, start, pattern, &expected);
+            ASSERT_EQ(SearchThroughViews(file, windowSize, 1 + random() % 3, start / 16,
+                                         (uint32_t)(start % 16), pattern, &found),
+                      expectedHit)
+                << "forward from " << start;
+            EXPECT_TRUE(!expectedHit || found == expected);
+            hits += expectedHit;
+
+            std::vector<SearchHit> every, expectedEvery;
+            SearchThroughViews(file, windowSize, 1 + random() % 3, 0, 0, pattern, &found, &every);
+            for (uint64_t i = 0; i < file.size(); i++)
+                if (ReferenceAt(file, i, pattern, &expected))
+                    expectedEvery.push_back(expected);
+            ASSERT_TRUE(every == expectedEvery);
+
+            expectedHit = ReferenceBackward(file, start, pattern, &expected);
+            ASSERT_EQ(SearchBackward(file, 1 + random() % 100, start, pattern, &found), expectedHit)
+                << "backward from " << start;
+            EXPECT_TRUE(!expectedHit || found == expected);
+        }
+        EXPECT_GT(hits, 100) << "encoding " << option.encoding;
+    }
+    UseScanFilter(BestScanFilter());
 }

@@ -17,6 +17,8 @@ cd "$root"
 source scripts/version.sh
 # shellcheck source=scripts/wine-probe.sh
 source scripts/wine-probe.sh
+# shellcheck source=scripts/gui-program.sh
+source scripts/gui-program.sh
 
 # One zip per build: its folder, the Wine that runs it, and its exe as
 # objdump sees it: the tools' prefix, the file format, the optional header's
@@ -100,21 +102,11 @@ PYTHON
     ! grep -n '@' "$scratch/readme.utf8" || { echo "a placeholder is left"; return 1; }
 }
 
-# gui_program ZIP TOOLS FORMAT MAGIC: the zip's Korvex.exe is a GUI program
-# of that format that needs no DLL of its own.
+# gui_program ZIP TOOLS FORMAT MAGIC: the zip's Korvex.exe passes
+# korvex_gui_program.
 gui_program() {
-    local dump dll
     member "$1" Korvex.exe >"$scratch/Korvex.exe"
-    dump="$(LC_ALL=C "$2-w64-mingw32-objdump" -p "$scratch/Korvex.exe")" || return 1
-    grep -q "file format $3\$" <<<"$dump" || { echo "not a $3 file"; return 1; }
-    grep -q "Magic.*$4" <<<"$dump" || { echo "magic is not $4"; return 1; }
-    grep -q 'Subsystem.*(Windows GUI)' <<<"$dump" || { echo "not a GUI program"; return 1; }
-    while read -r dll; do
-        case "${dll^^}" in
-        KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | IMM32.DLL | MSVCRT.DLL | UCRTBASE.DLL | API-MS-WIN-CRT-*) ;;
-        *) echo "imports $dll"; return 1 ;;
-        esac
-    done < <(awk '/DLL Name:/ { print $3 }' <<<"$dump")
+    korvex_gui_program "$scratch/Korvex.exe" "$2" "$3" "$4"
 }
 
 # same_exe ZIP EXE: the zip holds EXE byte for byte.

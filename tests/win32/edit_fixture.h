@@ -165,6 +165,20 @@ inline int PutTextOnClipboard(const char *text)
     return ok;
 }
 
+inline std::string ClipboardText(void)
+{
+    std::string text;
+    if (OpenClipboard(NULL)) {
+        HANDLE memory = GetClipboardData(CF_TEXT);
+        if (memory != NULL) {
+            text = (const char *)GlobalLock(memory);
+            GlobalUnlock(memory);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
 struct EditTest : OpenFileTest {
     std::string path;
     // What the open file must hold; every stored edit goes in here.

@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "base/viewer_state.h"
+#include "bytes/checksum_dialog.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,10 @@ static void PumpMessages(DWORD milliseconds, int searchDialogFirst)
             }
             if (searchDialogFirst && viewer.hitsDialog != NULL &&
                 IsDialogMessageA(viewer.hitsDialog, &message)) {
+                continue;
+            }
+            HWND checksum = ChecksumDialogWindow();
+            if (searchDialogFirst && checksum != NULL && IsDialogMessageA(checksum, &message)) {
                 continue;
             }
             TranslateMessage(&message);
@@ -225,7 +230,8 @@ static LRESULT CALLBACK CaptureProc(int code, WPARAM wParam, LPARAM lParam)
             GetDlgItem(window, IDC_VERSION_NAME) == NULL &&
             GetDlgItem(window, IDC_SEARCH_TEXT) == NULL &&
             GetDlgItem(window, IDC_GOTO_OFFSET) == NULL &&
-            GetDlgItem(window, IDC_RANGE_START) == NULL && GetDlgItem(window, IDOK) != NULL) {
+            GetDlgItem(window, IDC_RANGE_START) == NULL &&
+            GetDlgItem(window, IDC_CHECKSUM_START) == NULL && GetDlgItem(window, IDOK) != NULL) {
             CapturedBox box;
             box.caption = WindowText(window);
             EnumChildWindows(window, FindBoxText, (LPARAM)&box.text);

@@ -24,20 +24,6 @@ const char FAILED[] = "ﾌｧｲﾙの読み書きに失敗しました。";
 const char SAVED[] = "保存しました。";
 const char BAD_RANGE[] = "範囲が正しくありません。";
 
-std::string ClipboardText(void)
-{
-    std::string text;
-    if (OpenClipboard(NULL)) {
-        HANDLE memory = GetClipboardData(CF_TEXT);
-        if (memory != NULL) {
-            text = (const char *)GlobalLock(memory);
-            GlobalUnlock(memory);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
 void EmptyTheClipboard(void)
 {
     if (OpenClipboard(NULL)) {

@@ -307,7 +307,7 @@ TEST_F(Search, MatchSplitByAWindowBoundaryIsFoundAndSelectedWhole)
             PlaceCaret(0, 0, 0);
             SearchFor(c.typed, c.hex);
             ExpectHit(c.hit, c.match);
-            EXPECT_EQ(viewer.patternLength, c.match.size());
+            EXPECT_EQ(searchPattern.variants[0].length, c.match.size());
             EXPECT_EQ(std::string(viewer.searchInput), c.typed.substr(0, 127));
             StartMessageBoxCapture();
         }
@@ -1132,6 +1132,129 @@ TEST_F(LongSearch, FindAllStopsAtTheStopButton)
     EXPECT_EQ(viewer.searchPos, reached);
     EXPECT_LT(reached, viewer.fileSize);
     EXPECT_TRUE(HitRows().empty());
+}
+
+}  // namespace
+
+// --- encodings, case and any byte ----------------------------------------------
+
+namespace {
+
+// Sets the dialog's encoding list and case box as a user's choice leaves them.
+void ChooseOptions(int encoding, int ignoreCase)
+{
+    SendDlgItemMessageA(SearchDialog(), IDC_SEARCH_ENCODING, CB_SETCURSEL, (WPARAM)encoding, 0);
+    CheckDlgButton(SearchDialog(), IDC_SEARCH_IGNORE_CASE, ignoreCase ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// "aア表" in its four encodings, UTF-16LE at an odd offset across a window
+// boundary: each encoding finds its own bytes and selects them; すべて lists
+// all four named, and a row selects that encoding's bytes.
+TEST_F(Search, EachEncodingFindsItsOwnBytesAndAllFourAreListedByName)
+{
+    const std::vector<unsigned char> encoded[] = {
+        {0x61, 0x83, 0x41, 0x95, 0x5C},
+        {0x61, 0xE3, 0x82, 0xA2, 0xE8, 0xA1, 0xA8},
+        {0x61, 0x00, 0xA2, 0x30, 0x68, 0x88},
+        {0x00, 0x61, 0x30, 0xA2, 0x88, 0x68},
+    };
+    const uint64_t at[] = {1000, 3001, WINDOW - 3, 2 * WINDOW + 7};
+    std::vector<unsigned char> bytes = FilledBytes(3 * WINDOW);
+    for (int e = 0; e < 4; e++) {
+        Put(bytes, at[e], encoded[e]);
+    }
+    OpenBytes("encodings.bin", bytes);
+    for (int e = 0; e < 4; e++) {
+        SCOPED_TRACE(e);
+        PlaceCaret(0, 0, 0);
+        ASSERT_TRUE(LaunchFromMenu() != NULL);
+        ChooseOptions(e, 0);
+        Start("aア表", 0);
+        ASSERT_TRUE(RunToEnd());
+        ExpectHit(at[e], encoded[e]);
+    }
+
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    EXPECT_EQ(SendDlgItemMessageA(SearchDialog(), IDC_SEARCH_ENCODING, CB_GETCURSEL, 0, 0), 3);
+    ChooseOptions(ENCODING_ALL, 0);
+    FillIn("aア表", 0);
+    ClickFindAll();
+    ASSERT_TRUE(PumpLoopUntil(FindAllEnded, 20000));
+    const std::vector<std::string> expected = {
+        "00000000 000003E8  ｼﾌﾄJIS", "00000000 00000BB9  UTF-8",
+        "00000000 0000FFFD  UTF-16LE", "00000000 00020007  UTF-16BE"};
+    EXPECT_EQ(HitRows(), expected);
+    SendMessageA(SearchDialog(), WM_COMMAND, IDCANCEL, 0);
+    BringToFront(viewer.hitsDialog);
+    SetFocus(HitList());
+    SendMessageA(HitList(), LB_SETCURSEL, 2, 0);
+    Press(VK_RETURN);
+    ExpectHit(at[2], encoded[2]);
+    SendMessageA(viewer.hitsDialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Letters match either case where the box is checked, never a double-byte
+// character's trail byte; the box and the list are greyed for a hex search,
+// which takes its bytes as typed, and the next dialog shows them as last
+// used.
+TEST_F(Search, IgnoringCaseLeavesTrailBytesAlone)
+{
+    std::vector<unsigned char> bytes = FilledBytes(1000);
+    Put(bytes, 100, std::vector<unsigned char>{0x83, 0x61});  // ア's lead, then an a
+    Put(bytes, 200, std::string("aBc"));
+    Put(bytes, 300, std::vector<unsigned char>{0x83, 0x41});  // ア
+    OpenBytes("case.bin", bytes);
+    const struct {
+        const char *typed;
+        uint64_t hit;
+        std::string match;
+    } cases[] = {{"ア", 300, "\x83\x41"}, {"AbC", 200, "aBc"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        PlaceCaret(0, 0, 0);
+        ASSERT_TRUE(LaunchFromMenu() != NULL);
+        ChooseOptions(ENCODING_SHIFT_JIS, 1);
+        Start(c.typed, 0);
+        ASSERT_TRUE(RunToEnd());
+        ExpectHit(c.hit, Bytes(c.match));
+    }
+
+    HWND search = LaunchFromMenu();
+    ASSERT_TRUE(search != NULL);
+    EXPECT_EQ(IsDlgButtonChecked(search, IDC_SEARCH_IGNORE_CASE), BST_CHECKED);
+    SendDlgItemMessageA(search, IDC_SEARCH_HEX, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(search, IDC_SEARCH_IGNORE_CASE)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(search, IDC_SEARCH_ENCODING)));
+    PlaceCaret(0, 0, 0);
+    Start("41 42 43", 1);
+    ASSERT_TRUE(RunToEnd());
+    ExpectNotFound();
+}
+
+// "??" matches any byte, forward and backward (Shift+F3, with the text and
+// mode kept) across a window boundary; a pattern that begins with it is
+// refused with a word and starts nothing.
+TEST_F(Search, AnyByteWorksForwardAndBackwardAcrossAWindowBoundary)
+{
+    const std::vector<unsigned char> match = {0xC1, 0xEE, 0xC3};
+    std::vector<unsigned char> bytes = FilledBytes(3 * WINDOW);
+    Put(bytes, 700, std::vector<unsigned char>{0xC1, 0x55, 0xC4});  // the last byte differs
+    Put(bytes, WINDOW - 2, match);
+    OpenBytes("any.bin", bytes);
+    PlaceCaret(0, 0, 0);
+    SearchFor("C1 ?? C3", 1);
+    ExpectHit(WINDOW - 2, match);
+    PlaceCaret(LastPageTop(bytes.size()), 2304, 2304);
+    FocusHexColumn(dialog);
+    PressWith(VK_SHIFT, VK_F3);
+    ASSERT_TRUE(RunToEnd());
+    ExpectHit(WINDOW - 2, match);
+
+    ASSERT_TRUE(LaunchFromMenu() != NULL);
+    Start("?? C3", 1);
+    EXPECT_ONE_MESSAGE("16進数として検索できません。");
+    EXPECT_EQ(ButtonText(), "検索開始");
+    SendMessageA(SearchDialog(), WM_COMMAND, IDCANCEL, 0);
 }
 
 }  // namespace

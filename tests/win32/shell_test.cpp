@@ -102,20 +102,21 @@ TEST_F(MainDialogTest, MenuHasTheFourPopupsAndTheirCommands)
     EXPECT_EQ(MenuText(file, 2), "終了(&X)");
 
     HMENU edit = GetSubMenu(menu, 1);
-    ASSERT_EQ(GetMenuItemCount(edit), 6);
+    ASSERT_EQ(GetMenuItemCount(edit), 7);
     EXPECT_EQ(GetMenuItemID(edit, 0), (UINT)IDM_SEARCH);
     EXPECT_EQ(MenuText(edit, 0), "検索(&S)");
     EXPECT_EQ(GetMenuItemID(edit, 1), (UINT)IDM_GOTO);
     EXPECT_EQ(MenuText(edit, 1), "ｱﾄﾞﾚｽ指定(&G)\tCtrl+G");
     EXPECT_TRUE(GetMenuState(edit, 2, MF_BYPOSITION) & MF_SEPARATOR);
-    const char *fileItems[] = {"ｺﾋﾟｰ(&C)\tCtrl+C", "貼り付け(&V)\tCtrl+V", "範囲指定(&R)..."};
-    const UINT fileIds[] = {IDM_COPY, IDM_PASTE, IDM_RANGE};
-    for (int i = 0; i < 3; i++) {
+    const char *fileItems[] = {"ｺﾋﾟｰ(&C)\tCtrl+C", "貼り付け(&V)\tCtrl+V", "範囲指定(&R)...",
+                               "ﾁｪｯｸｻﾑ(&K)"};
+    const UINT fileIds[] = {IDM_COPY, IDM_PASTE, IDM_RANGE, IDM_CHECKSUM};
+    for (int i = 0; i < 4; i++) {
         EXPECT_EQ(GetMenuItemID(edit, 3 + i), fileIds[i]);
         EXPECT_EQ(MenuText(edit, 3 + i), fileItems[i]);
     }
     // No file is open yet.
-    for (int i : {1, 3, 4, 5}) {
+    for (int i : {1, 3, 4, 5, 6}) {
         EXPECT_TRUE(GetMenuState(edit, i, MF_BYPOSITION) & MF_GRAYED) << i;
     }
 
