@@ -145,7 +145,7 @@ TEST(CharColumn, PositionMapBothUnits)
     const PositionRow positionRows[] = {
         {POSITION_BYTES, 1, 0}, {POSITION_BYTES, 2, 2}, {POSITION_BYTES, 16, 15},
         {POSITION_BYTES, 17, 15}, {POSITION_BYTES, 19, 15}, {POSITION_BYTES, 20, 17},
-        {POSITION_BYTES, 99, 17}, {POSITION_UTF16, 1, 2}, {POSITION_UTF16, 14, 15},
+        {POSITION_BYTES, 99, 18}, {POSITION_UTF16, 1, 2}, {POSITION_UTF16, 14, 15},
         {POSITION_UTF16, 15, 15}, {POSITION_UTF16, 17, 15}, {POSITION_UTF16, 18, 17},
     };
     CharMap byBytes, byUnits;
@@ -167,6 +167,35 @@ TEST(CharColumn, PositionMapBothUnits)
         SCOPED_TRACE(r.position);
         EXPECT_EQ(r.byte, CharByteAt(r.unit == POSITION_BYTES ? &byBytes : &byUnits, r.position));
     }
+    // Selections both ways cover whole characters; the copy leaves out the
+    // blank of the covered byte 16.
+    struct SelectionRow {
+        int unit;
+        uint32_t selStart, selEnd, first, count;
+    };
+    const SelectionRow selectionRows[] = {
+        {POSITION_BYTES, 1, 2, 0, 2}, {POSITION_UTF16, 0, 1, 0, 2},
+        {POSITION_UTF16, 17, 18, 15, 2}, {POSITION_UTF16, 2, 2, 3, 0},
+        {POSITION_UTF16, 1, 14, 2, 13}, {POSITION_BYTES, 0, 21, 0, 18},
+    };
+    for (const SelectionRow &r : selectionRows) {
+        SCOPED_TRACE(testing::Message() << r.unit << ": " << r.selStart << "-" << r.selEnd);
+        const CharMap *map = r.unit == POSITION_BYTES ? &byBytes : &byUnits;
+        uint32_t first = 99, count = 99;
+        CharSelectionBytes(map, r.selStart, r.selEnd, &first, &count);
+        EXPECT_EQ(r.first, first);
+        EXPECT_EQ(r.count, count);
+        if (count > 0) {
+            uint32_t start = 0, end = 0;
+            CharByteSelection(map, first, count, &start, &end);
+            CharSelectionBytes(map, start, end, &first, &count);
+            EXPECT_EQ(r.first, first);
+            EXPECT_EQ(r.count, count);
+        }
+    }
+    char copied[40];
+    EXPECT_EQ(18u, CharCopyText(&cells, 0, 18, copied));
+    EXPECT_STREQ("\x82\xA0" "AAAAAAAAAAAAA\x82\xA0" "B", copied);
 }
 
 }  // namespace
