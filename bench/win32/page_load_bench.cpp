@@ -9,6 +9,7 @@
 #include "file/mapped_file.h"
 #include "file/view_guard.h"
 #include "inspector/inspector_window.h"
+#include "res/resource.h"
 #include "view/caret_status.h"
 #include "view/load_page.h"
 
@@ -312,6 +313,11 @@ int main(int argc, char **argv)
     // KORVEX_BENCH_INSPECTOR=1: the same moves with the data inspector open.
     if (getenv("KORVEX_BENCH_INSPECTOR") != NULL) {
         ToggleInspector(dialog);
+    }
+    // KORVEX_BENCH_CHAR_MODE=1, 2 or 3: the character column in ｼﾌﾄJIS, UTF-8
+    // or UTF-16LE, chosen as from 表示.
+    if (getenv("KORVEX_BENCH_CHAR_MODE") != NULL) {
+        SendMessageA(dialog, WM_COMMAND, IDM_CHAR_HALF_WIDTH + atoi(getenv("KORVEX_BENCH_CHAR_MODE")), 0);
     }
     PumpPending();
 

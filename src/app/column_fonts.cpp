@@ -63,9 +63,10 @@ void SetColumnFonts(HWND dialog)
             FitColumnWrap(viewer.addressEdit, "00000000 ", 2, 3);
         } else if (targets[i] == IDC_TEXT) {
             // Lines end with CR LF, so there is no next word to keep off a
-            // line: the rectangle only has to hold 16 of the widest
-            // characters, blanks among them, which the margins may not leave.
-            FitColumnWrap(viewer.charEdit, "W", 16, 32);
+            // line: the rectangle only has to hold 17 of the widest
+            // characters (a double-byte one on a line's last byte takes a
+            // 17th cell), blanks among them, which the margins may not leave.
+            FitColumnWrap(viewer.charEdit, "W", 17, 34);
         }
     }
 }

@@ -20,12 +20,26 @@
 #include "res/resource.h"
 #include "search/search_buffer.h"
 #include "search/search_dialog.h"
+#include "view/caret_place.h"
+#include "view/char_page.h"
 #include "view/column_subclass.h"
 #include "view/goto_dialog.h"
 #include "view/scroll_handlers.h"
 
 #include <shellapi.h>
 #include <string.h>
+
+// The character column shows the page in the mode of command, for every file
+// from now on; the page's typed digits stay as typed.
+static void ChooseCharMode(HWND dialog, int command)
+{
+    SetCharMode(command - IDM_CHAR_HALF_WIDTH);
+    CheckMenuRadioItem(GetMenu(dialog), IDM_CHAR_HALF_WIDTH, IDM_CHAR_UTF16LE, command,
+                       MF_BYCOMMAND);
+    if (PageShown()) {
+        RedrawCharColumn(dialog);
+    }
+}
 
 static void InitMainDialog(HWND dialog)
 {
@@ -64,6 +78,8 @@ static void InitMainDialog(HWND dialog)
     CenterOnDesktop(dialog);
     InstallKeyFilter(dialog);
     ShowFileOpen(dialog, 0);
+    ProbeCharPositionUnit(dialog);
+    ChooseCharMode(dialog, IDM_CHAR_HALF_WIDTH);
 }
 
 void RunExitSequence(HWND dialog)
@@ -105,6 +121,10 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
     case EN_UPDATE:
         if ((HWND)lParam == viewer.hexEdit) {
             OverwriteEdit(dialog);
+            // A typed byte may start or end a character: boundaries after it move.
+            if (viewer.charMode != CHAR_MODE_HALF_WIDTH && PageShown()) {
+                RedrawCharColumn(dialog);
+            }
         }
         return TRUE;
     case EN_SETFOCUS:
@@ -152,6 +172,12 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case IDM_INSPECTOR:
         ToggleInspector(dialog);
+        return TRUE;
+    case IDM_CHAR_HALF_WIDTH:
+    case IDM_CHAR_SHIFT_JIS:
+    case IDM_CHAR_UTF8:
+    case IDM_CHAR_UTF16LE:
+        ChooseCharMode(dialog, LOWORD(wParam));
         return TRUE;
     case IDC_READONLY:
         // The inspector's value rows take typing only while it is clear.

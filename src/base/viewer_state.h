@@ -54,6 +54,10 @@ struct ViewerState {
     // The dump column that last had the focus, whose caret the status line
     // shows: COLUMN_HEX or COLUMN_CHAR, never none.
     unsigned char caretColumn;
+    // The character column's mode (a CharMode, for the session) and the
+    // unit its control counts positions in (a PositionUnit, probed at start).
+    unsigned char charMode;
+    unsigned char charUnit;
     // What IDC_CARET_OFFSET shows, so that it is set only when it changes.
     char caretOffsetText[CARET_OFFSET_TEXT_SIZE];
 

@@ -13,11 +13,26 @@
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
+#include "view/char_page.h"
 #include "view/overwrite_bytes.h"
 #include "view/select_bytes.h"
 
 #include <stdlib.h>
 #include <string.h>
+
+// The selected characters as the column shows them, without the blanks of
+// the bytes they cover.
+static void CopyCharsAsShown(HWND dialog, CaretBytes touched)
+{
+    const CharCells *cells = ShownCharCells();
+    char *text = NULL;
+    HGLOBAL memory = NewClipboardText(CharCopyText(cells, touched.first, touched.count, NULL),
+                                      &text);
+    if (memory != NULL) {
+        CharCopyText(cells, touched.first, touched.count, text);
+        PlaceClipboardText(dialog, memory);
+    }
+}
 
 void CopySelection(HWND dialog)
 {
@@ -28,8 +43,63 @@ void CopySelection(HWND dialog)
     // The page as shown: digits typed but not stored count.
     unsigned char page[DUMP_PAGE_BYTES];
     ParseHexPage(viewer.hexText, viewer.pageBytes, page);
+    if (viewer.caretColumn == COLUMN_CHAR && viewer.charMode != CHAR_MODE_HALF_WIDTH) {
+        CopyCharsAsShown(dialog, touched);
+        return;
+    }
     CopyBytesAsText(dialog, viewer.caretColumn == COLUMN_CHAR ? FormatCharCopy : FormatHexCopy,
                     page + touched.first, touched.count);
+}
+
+// Text pasted into the character column, encoded as the column decodes:
+// code page 932 as it is, else through UTF-16 into UTF-8 or UTF-16LE.
+// *bytes is malloc'd; 0, with the message, when that cannot be done.
+static int EncodeForCharMode(HWND dialog, const char *text, size_t length, unsigned char **bytes,
+                             uint64_t *count)
+{
+    int mode = viewer.charMode;
+    if (mode == CHAR_MODE_HALF_WIDTH || mode == CHAR_MODE_SHIFT_JIS) {
+        *count = length;
+        if (length > CLIPBOARD_BYTES_LIMIT || (*bytes = (unsigned char *)malloc(length)) == NULL) {
+            ShowMessage(dialog, MSG_PASTE_TOO_LARGE);
+            return 0;
+        }
+        memcpy(*bytes, text, length);
+        return 1;
+    }
+    if (length > CLIPBOARD_BYTES_LIMIT) {
+        ShowMessage(dialog, MSG_PASTE_TOO_LARGE);
+        return 0;
+    }
+    int units = MultiByteToWideChar(932, 0, text, (int)length, NULL, 0);
+    WCHAR *wide = units > 0 ? (WCHAR *)malloc((size_t)units * sizeof(WCHAR)) : NULL;
+    if (wide == NULL) {
+        ShowMessage(dialog, MSG_PASTE_TOO_LARGE);
+        return 0;
+    }
+    MultiByteToWideChar(932, 0, text, (int)length, wide, units);
+    if (mode == CHAR_MODE_UTF16LE) {
+        *count = (uint64_t)units * 2;
+    } else {
+        *count = (uint64_t)WideCharToMultiByte(CP_UTF8, 0, wide, units, NULL, 0, NULL, NULL);
+    }
+    *bytes = *count > 0 && *count <= CLIPBOARD_BYTES_LIMIT ? (unsigned char *)malloc((size_t)*count)
+                                                          : NULL;
+    if (*bytes == NULL) {
+        free(wide);
+        ShowMessage(dialog, MSG_PASTE_TOO_LARGE);
+        return 0;
+    }
+    if (mode == CHAR_MODE_UTF16LE) {
+        for (int i = 0; i < units; ++i) {
+            (*bytes)[2 * i] = (unsigned char)(wide[i] & 0xFF);
+            (*bytes)[2 * i + 1] = (unsigned char)(wide[i] >> 8);
+        }
+    } else {
+        WideCharToMultiByte(CP_UTF8, 0, wide, units, (char *)*bytes, (int)*count, NULL, NULL);
+    }
+    free(wide);
+    return 1;
 }
 
 // The bytes the clipboard's text gives the caret column: 1 with *bytes
@@ -38,8 +108,9 @@ static int PastedBytes(HWND dialog, const char *text, size_t length, unsigned ch
                        uint64_t *count)
 {
     if (viewer.caretColumn == COLUMN_CHAR) {
-        *count = length;
-    } else if (!ParsePastedHex(text, length, NULL, count)) {
+        return EncodeForCharMode(dialog, text, length, bytes, count);
+    }
+    if (!ParsePastedHex(text, length, NULL, count)) {
         ShowMessage(dialog, MSG_PASTE_NOT_HEX);
         return 0;
     }
@@ -55,11 +126,7 @@ static int PastedBytes(HWND dialog, const char *text, size_t length, unsigned ch
         ShowMessage(dialog, MSG_PASTE_TOO_LARGE);
         return 0;
     }
-    if (viewer.caretColumn == COLUMN_CHAR) {
-        memcpy(*bytes, text, length);
-    } else {
-        ParsePastedHex(text, length, *bytes, count);
-    }
+    ParsePastedHex(text, length, *bytes, count);
     return 1;
 }
 

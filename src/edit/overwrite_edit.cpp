@@ -2,6 +2,7 @@
 
 #include "base/edit_selection.h"
 #include "base/viewer_state.h"
+#include "decode/char_split.h"
 #include "edit/overwrite_text.h"
 #include "res/resource.h"
 
@@ -43,7 +44,11 @@ void OverwriteEdit(HWND dialog)
         e = lastSelection.end;
     }
     SetDlgItemTextA(dialog, IDC_HEX, viewer.hexText);
-    SetDlgItemTextA(dialog, IDC_TEXT, viewer.charText);
+    // Another mode's column is split afresh by the caller: a typed byte may
+    // move every boundary after it.
+    if (viewer.charMode == CHAR_MODE_HALF_WIDTH) {
+        SetDlgItemTextA(dialog, IDC_TEXT, viewer.charText);
+    }
     SendMessageA(viewer.hexEdit, EM_SETSEL, s, e);
     LockWindowUpdate(NULL);
 }

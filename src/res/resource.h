@@ -34,6 +34,11 @@
 #define IDM_INSPECTOR 207
 #define IDM_RANGE 208
 #define IDM_CHECKSUM 209
+// 表示's character column modes, in CharMode's order.
+#define IDM_CHAR_HALF_WIDTH 220
+#define IDM_CHAR_SHIFT_JIS 221
+#define IDM_CHAR_UTF8 222
+#define IDM_CHAR_UTF16LE 223
 // No menu item: F3 in the hex column opens the search with the text kept.
 #define IDM_SEARCH_AGAIN 210
 // No menu item: Shift+F3 in the hex column searches backward with the text kept.

@@ -7,6 +7,7 @@
 #include <stdint.h>
 
 #include "base/messages.h"
+#include "view/char_column.h"
 
 // The page bytes a column's selection (selStart to selEnd, equal for a bare
 // caret) stands on.
@@ -24,18 +25,20 @@ struct CaretBytes {
 // column is COLUMN_HEX or the character column (any other value).
 // Hex column: positions 3k and 3k + 1 (before a digit) and 3k + 2 (on the
 // blank) are on byte k, and a selection touches every byte whose three
-// characters it covers in part. Character column: position 18L + c is on
-// byte 16L + c; the end of a line (before or inside its CR LF) is on the
-// next line's first byte, and a selection touches the bytes whose
-// characters it covers. The end of the page's text is on byte pageBytes.
-CaretBytes CaretBytesOf(int column, uint32_t selStart, uint32_t selEnd, uint32_t pageBytes);
+// characters it covers in part. Character column: as chars, the page's map,
+// says: a position is on the first byte of the character under it, the end
+// of a line (before or inside its CR LF) on the next line's first byte, and
+// a selection covers whole characters. The end of the page's text is on
+// byte pageBytes.
+CaretBytes CaretBytesOf(int column, uint32_t selStart, uint32_t selEnd, uint32_t pageBytes,
+                        const CharMap *chars);
 
 // The status line for that selection on the page at topLine:
 // "ｱﾄﾞﾚｽ HHHHHHHH LLLLLLLL" of the first byte's file offset, the address
 // column's format, and "  選択 N ﾊﾞｲﾄ" after it when the selection touches
 // N > 0 bytes. text holds CARET_OFFSET_TEXT_SIZE bytes.
 void CaretOffsetText(int column, uint32_t selStart, uint32_t selEnd, uint64_t topLine,
-                     uint32_t pageBytes, char *text);
+                     uint32_t pageBytes, const CharMap *chars, char *text);
 
 // 1 when offset is one of the pageBytes bytes of the page at topLine.
 int OffsetOnPage(uint64_t offset, uint64_t topLine, uint32_t pageBytes);
@@ -46,10 +49,10 @@ uint32_t HexCaretAt(uint64_t offset, uint64_t topLine);
 
 // The selection over page bytes first to first + count - 1 (count >= 1):
 // in the hex column from the first byte's high digit to the last byte's
-// low digit, in the character column over their characters. CaretBytesOf
-// reads it back as first and count.
-void ByteRangeSelection(int column, uint32_t first, uint32_t count, uint32_t *selStart,
-                        uint32_t *selEnd);
+// low digit, in the character column over their characters (whole ones).
+// CaretBytesOf reads it back as first and count.
+void ByteRangeSelection(int column, uint32_t first, uint32_t count, const CharMap *chars,
+                        uint32_t *selStart, uint32_t *selEnd);
 
 // The byte of the page at which a search from the hex column's selection
 // begins: the byte whose digits selStart stands before or between, the next

@@ -5,6 +5,7 @@
 #include "base/edit_selection.h"
 #include "base/viewer_state.h"
 #include "view/caret_offset.h"
+#include "view/char_page.h"
 
 int PageShown(void)
 {
@@ -23,7 +24,8 @@ CaretBytes CaretSelection(void)
         return none;
     }
     EditSelection selection = ReadEditSelection(CaretColumnEdit());
-    return CaretBytesOf(viewer.caretColumn, selection.start, selection.end, viewer.pageBytes);
+    return CaretBytesOf(viewer.caretColumn, selection.start, selection.end, viewer.pageBytes,
+                        ShownCharMap());
 }
 
 uint64_t CaretFileOffset(void)

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
+#include "view/char_page.h"
 
 #include <string.h>
 
@@ -16,7 +17,7 @@ void ShowStatusLine(void)
     if (PageShown()) {
         EditSelection selection = ReadEditSelection(CaretColumnEdit());
         CaretOffsetText(viewer.caretColumn, selection.start, selection.end, viewer.topLine,
-                        viewer.pageBytes, text);
+                        viewer.pageBytes, ShownCharMap(), text);
     }
     // Every caret move asks; a static repaints whenever its text is set.
     if (strcmp(text, viewer.caretOffsetText) != 0) {

@@ -4,6 +4,8 @@
 #include "base/key_state.h"
 #include "base/viewer_state.h"
 #include "res/resource.h"
+#include "base/dump_page.h"
+#include "view/char_page.h"
 #include "view/column_keys.h"
 #include "view/load_page.h"
 
@@ -26,6 +28,41 @@ static void ReadColumn(HWND column, int kind, WPARAM key, ColumnKeyInput *input)
     input->caretLine = (uint32_t)SendMessageA(column, EM_LINEFROMCHAR, (WPARAM)-1, 0);
     input->topLine = viewer.topLine;
     input->lineCount = viewer.lineCount;
+    input->chars = ShownCharMap();
+}
+
+// The position of page byte index on the page as loaded, its text's end past
+// the page.
+static uint32_t CharPosition(const CharMap *map, uint32_t byte)
+{
+    return byte < map->count ? map->positionOfByte[byte] : map->positions;
+}
+
+// The character column's selection, placed by the map of the page loaded.
+static void SelectChars(HWND column, const ColumnKeyAction *action)
+{
+    const CharMap *map = ShownCharMap();
+    uint32_t start = 0;
+    uint32_t end = 0;
+    switch (action->select) {
+    case COLUMN_SELECT_LINE_0_END:
+        start = end = CharPosition(map, DUMP_LINE_BYTES) - (map->count > DUMP_LINE_BYTES ? 2 : 0);
+        break;
+    case COLUMN_SELECT_LINE_46_BREAK: {
+        uint32_t line47 = (DUMP_PAGE_LINES - 1) * DUMP_LINE_BYTES;
+        start = end = CharPosition(map, line47) - (map->count > line47 ? 1 : 0);
+        break;
+    }
+    default:
+        start = CharPosition(map, action->selStart);
+        end = start;
+        if (action->selEnd > action->selStart) {
+            CharByteSelection(map, action->selStart, action->selEnd - action->selStart, &start,
+                              &end);
+        }
+        break;
+    }
+    SendMessageA(column, EM_SETSEL, start, end);
 }
 
 // The page load first, then the selection, since the load replaces the text.
@@ -37,8 +74,12 @@ static void Apply(HWND column, const ColumnKeyAction *action)
     if (action->select == COLUMN_SELECT_RANGE) {
         SendMessageA(column, EM_SETSEL, action->selStart, action->selEnd);
     } else if (action->select == COLUMN_SELECT_TEXT_END) {
-        int end = GetWindowTextLengthA(column);
+        // The character column counts in the unit its map was made for.
+        int end = column == viewer.charEdit ? (int)ShownCharMap()->positions
+                                            : GetWindowTextLengthA(column);
         SendMessageA(column, EM_SETSEL, end, end);
+    } else if (action->select != COLUMN_SELECT_NONE) {
+        SelectChars(column, action);
     }
     if (action->openGoto) {
         PostCommand(IDM_GOTO);

@@ -8,9 +8,6 @@ enum {
     KEYS_HEX_LAST_LOW_DIGIT = 2302,  // low digit of byte 767
     KEYS_HEX_LINE_46_BLANK = 2255,   // blank ending visual line 46
     KEYS_HEX_LINE_0_BLANK = 47,      // blank ending visual line 0
-    KEYS_CHAR_PAGE_END = 862,        // end of a full page's text
-    KEYS_CHAR_LINE_46_CR = 845,      // between the CR and LF ending line 46
-    KEYS_CHAR_LINE_0_END = 16        // end of line 0, before its CR LF
 };
 
 int NextLineExists(uint64_t topLine, uint32_t caretLine, uint64_t lineCount)
@@ -31,6 +28,22 @@ static void Select(ColumnKeyAction *action, uint32_t start, uint32_t end)
     action->selEnd = end;
 }
 
+// Keeps the selection on the same page bytes across a page load: the hex
+// column's positions stand for the same bytes on every page, the character
+// column's only through each page's map.
+static void KeepSelection(const ColumnKeyInput *in, ColumnKeyAction *action)
+{
+    if (in->column == COLUMN_HEX) {
+        Select(action, in->selStart, in->selEnd);
+        return;
+    }
+    uint32_t first = 0;
+    uint32_t count = 0;
+    CharSelectionBytes(in->chars, in->selStart, in->selEnd, &first, &count);
+    Select(action, first, first + count);
+    action->select = COLUMN_SELECT_BYTES;
+}
+
 void ColumnKeyDown(const ColumnKeyInput *in, ColumnKeyAction *action)
 {
     const int hex = (in->column == COLUMN_HEX);
@@ -42,16 +55,20 @@ void ColumnKeyDown(const ColumnKeyInput *in, ColumnKeyAction *action)
     case KEY_CODE_LEFT:
         if (in->selStart == 0 && in->topLine > 0) {
             Load(action, in->topLine - 1);
-            uint32_t caret = hex ? KEYS_HEX_LINE_0_BLANK : KEYS_CHAR_LINE_0_END;
-            Select(action, caret, caret);
+            Select(action, KEYS_HEX_LINE_0_BLANK, KEYS_HEX_LINE_0_BLANK);
+            if (!hex) {
+                action->select = COLUMN_SELECT_LINE_0_END;
+            }
         }
         break;
     case KEY_CODE_RIGHT: {
-        uint32_t edge = hex ? KEYS_HEX_LAST_LOW_DIGIT : KEYS_CHAR_PAGE_END;
+        uint32_t edge = hex ? (uint32_t)KEYS_HEX_LAST_LOW_DIGIT : in->chars->positions;
         if (in->selStart >= edge && NextLineExists(in->topLine, in->caretLine, in->lineCount)) {
             Load(action, in->topLine + 1);
-            uint32_t caret = hex ? KEYS_HEX_LINE_46_BLANK : KEYS_CHAR_LINE_46_CR;
-            Select(action, caret, caret);
+            Select(action, KEYS_HEX_LINE_46_BLANK, KEYS_HEX_LINE_46_BLANK);
+            if (!hex) {
+                action->select = COLUMN_SELECT_LINE_46_BREAK;
+            }
         } else if (hex) {
             // The hex column puts its selection back as read, so the edit
             // control's own Right starts from it.
@@ -62,14 +79,14 @@ void ColumnKeyDown(const ColumnKeyInput *in, ColumnKeyAction *action)
     case KEY_CODE_UP:
         if ((in->caretLine == 0 || in->ctrlDown) && in->topLine > 0) {
             Load(action, in->topLine - 1);
-            Select(action, in->selStart, in->selEnd);
+            KeepSelection(in, action);
         }
         break;
     case KEY_CODE_DOWN:
         if ((in->caretLine == DUMP_PAGE_LINES - 1 || in->ctrlDown)
             && NextLineExists(in->topLine, in->caretLine, in->lineCount)) {
             Load(action, in->topLine + 1);
-            Select(action, in->selStart, in->selEnd);
+            KeepSelection(in, action);
         }
         break;
     case KEY_CODE_HOME:
@@ -117,11 +134,11 @@ void ColumnKeyUp(const ColumnKeyInput *in, ColumnKeyAction *action)
         // The press already moved the caret; the release moves the page once
         // (however long the key auto-repeated) and keeps the caret there.
         Load(action, in->topLine > DUMP_PAGE_LINES ? in->topLine - DUMP_PAGE_LINES : 0);
-        Select(action, in->selStart, in->selEnd);
+        KeepSelection(in, action);
         break;
     case KEY_CODE_PAGE_DOWN:
         Load(action, in->topLine + DUMP_PAGE_LINES);
-        Select(action, in->selStart, in->selEnd);
+        KeepSelection(in, action);
         break;
     default:
         break;

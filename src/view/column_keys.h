@@ -8,12 +8,17 @@
 #include <stdint.h>
 
 #include "base/byte_cell.h"
+#include "view/char_column.h"
 
 // What to set as the selection after the (possible) page load.
 enum ColumnSelect {
     COLUMN_SELECT_NONE = 0,
     COLUMN_SELECT_RANGE = 1,    // (selStart, selEnd) of the action
-    COLUMN_SELECT_TEXT_END = 2  // caret at the end of the column's text as loaded
+    COLUMN_SELECT_TEXT_END = 2, // caret at the end of the column's text as loaded
+    // The character column's, placed by the map of the page as loaded:
+    COLUMN_SELECT_LINE_0_END = 3,    // the end of line 0, before its CR LF
+    COLUMN_SELECT_LINE_46_BREAK = 4, // between the CR and LF ending line 46
+    COLUMN_SELECT_BYTES = 5          // page bytes selStart up to selEnd (equal: a caret)
 };
 
 struct ColumnKeyInput {
@@ -25,6 +30,7 @@ struct ColumnKeyInput {
     uint32_t caretLine;  // EM_LINEFROMCHAR(-1) of the column
     uint64_t topLine;
     uint64_t lineCount;
+    const CharMap *chars;  // the character column's map of the page shown
 };
 
 struct ColumnKeyAction {

@@ -10,6 +10,7 @@
 #include "file/view_guard.h"
 #include "res/resource.h"
 #include "view/caret_status.h"
+#include "view/char_page.h"
 #include "view/column_format.h"
 #include "view/page_math.h"
 
@@ -83,7 +84,7 @@ void RenderPage(HWND dialog, uint64_t line, const unsigned char *bytes)
                   viewer.charText);
     SetDlgItemTextA(dialog, IDC_ADDRESS, viewer.addressText);
     SetDlgItemTextA(dialog, IDC_HEX, viewer.hexText);
-    SetDlgItemTextA(dialog, IDC_TEXT, viewer.charText);
+    ShowCharColumn(dialog, bytes);
     lstrcpyA(viewer.hexSnapshot, viewer.hexText);
     viewer.pageRendered = 1;
     LockWindowUpdate(NULL);

@@ -6,6 +6,7 @@
 #include "view/caret_offset.h"
 #include "view/caret_place.h"
 #include "view/caret_status.h"
+#include "view/char_page.h"
 
 void SelectFileBytes(int column, uint64_t offset, uint64_t count, int focus)
 {
@@ -22,8 +23,8 @@ void SelectFileBytes(int column, uint64_t offset, uint64_t count, int focus)
     }
     uint32_t start = 0;
     uint32_t stop = 0;
-    ByteRangeSelection(column, (uint32_t)(first - pageStart), (uint32_t)(end - first), &start,
-                       &stop);
+    ByteRangeSelection(column, (uint32_t)(first - pageStart), (uint32_t)(end - first),
+                       ShownCharMap(), &start, &stop);
     SendMessageA(edit, EM_SETSEL, start, stop);
     ShowStatusLine();
 }

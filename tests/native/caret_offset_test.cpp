@@ -13,12 +13,25 @@ const int C = COLUMN_CHAR;
 // The page holding offset 0x1A2B3 at its byte 3.
 const uint64_t TOP = 0x1A2B;
 
+// The character column's map of a page of pageBytes printable bytes.
+const CharMap *HalfWidthMap(uint32_t pageBytes)
+{
+    static CharCells cells;
+    static CharMap map;
+    unsigned char page[DUMP_PAGE_BYTES];
+    char text[CHAR_TEXT_BYTES];
+    memset(page, 'A', sizeof page);
+    SplitChars(CHAR_MODE_HALF_WIDTH, page, 0, pageBytes, 0, 0, nullptr, &cells);
+    FormatCharColumn(&cells, pageBytes, POSITION_BYTES, text, &map);
+    return &map;
+}
+
 std::string Text(int column, uint32_t selStart, uint32_t selEnd, uint64_t topLine,
                  uint32_t pageBytes)
 {
     char text[CARET_OFFSET_TEXT_SIZE];
     memset(text, 'x', sizeof text);
-    CaretOffsetText(column, selStart, selEnd, topLine, pageBytes, text);
+    CaretOffsetText(column, selStart, selEnd, topLine, pageBytes, HalfWidthMap(pageBytes), text);
     return text;
 }
 
@@ -107,8 +120,8 @@ TEST(CaretOffset, ByteRangeSelectionReadsBack)
     for (const auto &c : cases) {
         uint32_t start = 0;
         uint32_t end = 0;
-        ByteRangeSelection(c.column, c.first, c.count, &start, &end);
-        CaretBytes bytes = CaretBytesOf(c.column, start, end, 768);
+        ByteRangeSelection(c.column, c.first, c.count, HalfWidthMap(768), &start, &end);
+        CaretBytes bytes = CaretBytesOf(c.column, start, end, 768, HalfWidthMap(768));
         EXPECT_EQ(bytes.first, c.first) << c.column << " " << c.first;
         EXPECT_EQ(bytes.count, c.count) << c.column << " " << c.first;
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 namespace {
 
 const int H = COLUMN_HEX;
@@ -11,6 +13,22 @@ const int C = COLUMN_CHAR;
 const int NONE = COLUMN_SELECT_NONE;
 const int RANGE = COLUMN_SELECT_RANGE;
 const int END = COLUMN_SELECT_TEXT_END;
+const int LINE0 = COLUMN_SELECT_LINE_0_END;
+const int LINE46 = COLUMN_SELECT_LINE_46_BREAK;
+const int BYTES = COLUMN_SELECT_BYTES;
+
+// The character column's map of a full page of printable bytes.
+const CharMap *FullPageMap()
+{
+    static CharCells cells;
+    static CharMap map;
+    unsigned char page[DUMP_PAGE_BYTES];
+    char text[CHAR_TEXT_BYTES];
+    memset(page, 'A', sizeof page);
+    SplitChars(CHAR_MODE_HALF_WIDTH, page, 0, DUMP_PAGE_BYTES, 0, 0, nullptr, &cells);
+    FormatCharColumn(&cells, DUMP_PAGE_BYTES, POSITION_BYTES, text, &map);
+    return &map;
+}
 
 struct KeyCase {
     const char *name;
@@ -30,7 +48,7 @@ void Check(const KeyCase &c, void (*rule)(const ColumnKeyInput *, ColumnKeyActio
 {
     SCOPED_TRACE(c.name);
     ColumnKeyInput in = {c.column, c.key, c.ctrl, c.selStart, c.selEnd, c.caretLine,
-                         c.topLine, c.lineCount};
+                         c.topLine, c.lineCount, FullPageMap()};
     ColumnKeyAction out;
     rule(&in, &out);
     EXPECT_EQ(out.load, c.load);
@@ -38,7 +56,7 @@ void Check(const KeyCase &c, void (*rule)(const ColumnKeyInput *, ColumnKeyActio
         EXPECT_EQ(out.line, c.line);
     }
     EXPECT_EQ(out.select, c.select);
-    if (c.select == RANGE) {
+    if (c.select == RANGE || c.select == BYTES) {
         EXPECT_EQ(out.selStart, c.setStart);
         EXPECT_EQ(out.selEnd, c.setEnd);
     }
@@ -54,7 +72,7 @@ TEST(ColumnKeys, KeyDown)
     const KeyCase cases[] = {
         // Left off the top edge: the caret lands one short of byte 15.
         {"hex left at 0", H, LEFT, 0, 0, 0, 0, 10, 1000, 1, 9, RANGE, 47, 47},
-        {"char left at 0", C, LEFT, 0, 0, 0, 0, 10, 1000, 1, 9, RANGE, 16, 16},
+        {"char left at 0", C, LEFT, 0, 0, 0, 0, 10, 1000, 1, 9, LINE0, 0, 0},
         {"ctrl left at 0", H, LEFT, 1, 0, 0, 0, 10, 1000, 1, 9, RANGE, 47, 47},
         {"hex left at 0, top 0", H, LEFT, 0, 0, 0, 0, 0, 1000, 0, 0, NONE, 0, 0},
         {"char left at 0, top 0", C, LEFT, 0, 0, 0, 0, 0, 1000, 0, 0, NONE, 0, 0},
@@ -66,7 +84,7 @@ TEST(ColumnKeys, KeyDown)
         {"hex right at 2303", H, RIGHT, 0, 2303, 2303, 47, 10, 1000, 1, 11, RANGE, 2255, 2255},
         {"hex right at 2304", H, RIGHT, 0, 2304, 2304, 47, 10, 1000, 1, 11, RANGE, 2255, 2255},
         {"hex right, page before last", H, RIGHT, 0, 2302, 2302, 47, 951, 1000, 1, 952, RANGE, 2255, 2255},
-        {"char right at 862", C, RIGHT, 0, 862, 862, 47, 10, 1000, 1, 11, RANGE, 845, 845},
+        {"char right at 862", C, RIGHT, 0, 862, 862, 47, 10, 1000, 1, 11, LINE46, 0, 0},
         // Not at the edge: the hex column sets its selection again, the
         // character column does nothing.
         {"hex right at 2301", H, RIGHT, 0, 2301, 2301, 47, 10, 1000, 0, 0, RANGE, 2301, 2301},
@@ -79,13 +97,13 @@ TEST(ColumnKeys, KeyDown)
 
         // Up and Down keep the caret's position while the page moves under it.
         {"hex up on line 0", H, UP, 0, 20, 20, 0, 10, 1000, 1, 9, RANGE, 20, 20},
-        {"char up on line 0", C, UP, 0, 5, 9, 0, 10, 1000, 1, 9, RANGE, 5, 9},
+        {"char up on line 0", C, UP, 0, 5, 9, 0, 10, 1000, 1, 9, BYTES, 5, 9},
         {"up on line 0, top 0", H, UP, 0, 20, 20, 0, 0, 1000, 0, 0, NONE, 0, 0},
         {"up on line 5", H, UP, 0, 260, 260, 5, 10, 1000, 0, 0, NONE, 0, 0},
-        {"ctrl up on line 5", C, UP, 1, 95, 95, 5, 10, 1000, 1, 9, RANGE, 95, 95},
+        {"ctrl up on line 5", C, UP, 1, 95, 95, 5, 10, 1000, 1, 9, BYTES, 85, 85},
         {"ctrl up, top 0", H, UP, 1, 260, 260, 5, 0, 1000, 0, 0, NONE, 0, 0},
         {"hex down on line 47", H, DOWN, 0, 2260, 2260, 47, 10, 1000, 1, 11, RANGE, 2260, 2260},
-        {"char down on line 47", C, DOWN, 0, 850, 850, 47, 10, 1000, 1, 11, RANGE, 850, 850},
+        {"char down on line 47", C, DOWN, 0, 850, 850, 47, 10, 1000, 1, 11, BYTES, 756, 756},
         {"down on line 46", H, DOWN, 0, 2250, 2250, 46, 10, 1000, 0, 0, NONE, 0, 0},
         {"down on line 47, last page", H, DOWN, 0, 2260, 2260, 47, 952, 1000, 0, 0, NONE, 0, 0},
         {"ctrl down on line 20", H, DOWN, 1, 975, 975, 20, 10, 1000, 1, 11, RANGE, 975, 975},
@@ -142,11 +160,11 @@ TEST(ColumnKeys, KeyUp)
 
         // Page Up and Page Down move on release and keep the caret.
         {"hex page up", H, PGUP, 0, 50, 50, 1, 100, 1000, 1, 52, RANGE, 50, 50},
-        {"char page up at 49", C, PGUP, 0, 7, 9, 0, 49, 1000, 1, 1, RANGE, 7, 9},
+        {"char page up at 49", C, PGUP, 0, 7, 9, 0, 49, 1000, 1, 1, BYTES, 7, 9},
         {"page up at 48", H, PGUP, 0, 50, 50, 1, 48, 1000, 1, 0, RANGE, 50, 50},
-        {"page up at 0", C, PGUP, 0, 0, 0, 0, 0, 1000, 1, 0, RANGE, 0, 0},
+        {"page up at 0", C, PGUP, 0, 0, 0, 0, 0, 1000, 1, 0, BYTES, 0, 0},
         {"hex page down", H, PGDN, 0, 2000, 2000, 41, 100, 1000, 1, 148, RANGE, 2000, 2000},
-        {"char page down, last page", C, PGDN, 0, 862, 862, 47, 952, 1000, 1, 1000, RANGE, 862, 862},
+        {"char page down, last page", C, PGDN, 0, 862, 862, 47, 952, 1000, 1, 1000, BYTES, 768, 768},
         {"no file: page down", H, PGDN, 0, 0, 0, 0, 0, 1, 1, 48, RANGE, 0, 0},
 
         // Keys without a key-up rule.
@@ -198,7 +216,7 @@ TEST(ColumnKeys, CtrlGAndCtrlIAskForTheirCommandsInEitherColumn)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.column << " key " << c.key << " ctrl " << c.ctrl);
-        ColumnKeyInput in = {c.column, c.key, c.ctrl, 30, 30, 0, 10, 1000};
+        ColumnKeyInput in = {c.column, c.key, c.ctrl, 30, 30, 0, 10, 1000, FullPageMap()};
         ColumnKeyAction out;
         ColumnKeyDown(&in, &out);
         EXPECT_EQ(out.openGoto, c.openGoto);

@@ -121,9 +121,21 @@ TEST_F(MainDialogTest, MenuHasTheFourPopupsAndTheirCommands)
     }
 
     HMENU view = GetSubMenu(menu, 2);
-    ASSERT_EQ(GetMenuItemCount(view), 1);
+    ASSERT_EQ(GetMenuItemCount(view), 6);
     EXPECT_EQ(GetMenuItemID(view, 0), (UINT)IDM_INSPECTOR);
     EXPECT_EQ(MenuText(view, 0), "ﾃﾞｰﾀ ｲﾝｽﾍﾟｸﾀ(&I)\tCtrl+I");
+    // The character column's modes: radio items, 半角文字のみ checked.
+    const char *modes[] = {"半角文字のみ(&N)", "ｼﾌﾄJIS(&S)", "UTF-8(&U)", "UTF-16LE(&L)"};
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(GetMenuItemID(view, 2 + i), (UINT)(IDM_CHAR_HALF_WIDTH + i));
+        EXPECT_EQ(MenuText(view, 2 + i), modes[i]);
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STATE;
+        GetMenuItemInfoA(view, 2 + i, TRUE, &info);
+        EXPECT_EQ((info.fState & MFS_CHECKED) != 0, i == 0) << i;
+        EXPECT_EQ((info.fType & MFT_RADIOCHECK) != 0, i == 0) << i;
+    }
 
     HMENU help = GetSubMenu(menu, 3);
     ASSERT_EQ(GetMenuItemCount(help), 1);
