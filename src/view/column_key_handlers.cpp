@@ -133,6 +133,27 @@ void CharKeyDown(WPARAM key)
     ClipboardKeyDown(key);
 }
 
+void CharMouseUp(void)
+{
+    const CharMap *map = ShownCharMap();
+    EditSelection selection = ReadEditSelection(viewer.charEdit);
+    uint32_t first = 0;
+    uint32_t count = 0;
+    CharSelectionBytes(map, selection.start, selection.end, &first, &count);
+    uint32_t start = selection.start;
+    uint32_t end = selection.end;
+    if (count > 0) {
+        CharByteSelection(map, first, count, &start, &end);
+    } else if (selection.start == selection.end && first < map->count
+               && map->positionOfByte[first] < selection.start) {
+        // A caret inside a character's cells goes to its first.
+        start = end = map->positionOfByte[first];
+    }
+    if (start != selection.start || end != selection.end) {
+        SendMessageA(viewer.charEdit, EM_SETSEL, start, end);
+    }
+}
+
 void HexKeyUp(WPARAM key)
 {
     RunColumnKeyRule(ColumnKeyUp, viewer.hexEdit, COLUMN_HEX, key);

@@ -11,4 +11,9 @@ void CharKeyDown(WPARAM key);
 void HexKeyUp(WPARAM key);
 void CharKeyUp(WPARAM key);
 
+// After a click or a drag in the character column: a caret inside a
+// character's cells goes to its first, and a selection covers whole
+// characters.
+void CharMouseUp(void);
+
 #endif

@@ -92,6 +92,9 @@ LRESULT CALLBACK ColumnSubclassProc(HWND window, UINT message, WPARAM wParam, LP
         break;
     }
     LRESULT result = CallWindowProcA(viewer.savedEditProc, window, message, wParam, lParam);
+    if (message == WM_LBUTTONUP && window == viewer.charEdit) {
+        CharMouseUp();
+    }
     if (MayMoveCaret(message, wParam)) {
         ShowStatusLine();
     }
