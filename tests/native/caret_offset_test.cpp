@@ -2,6 +2,8 @@
 
 #include "view/column_keys.h"
 
+#include "half_width_map.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,19 +14,6 @@ const int H = COLUMN_HEX;
 const int C = COLUMN_CHAR;
 // The page holding offset 0x1A2B3 at its byte 3.
 const uint64_t TOP = 0x1A2B;
-
-// The character column's map of a page of pageBytes printable bytes.
-const CharMap *HalfWidthMap(uint32_t pageBytes)
-{
-    static CharCells cells;
-    static CharMap map;
-    unsigned char page[DUMP_PAGE_BYTES];
-    char text[CHAR_TEXT_BYTES];
-    memset(page, 'A', sizeof page);
-    SplitChars(CHAR_MODE_HALF_WIDTH, page, 0, pageBytes, 0, 0, nullptr, &cells);
-    FormatCharColumn(&cells, pageBytes, POSITION_BYTES, text, &map);
-    return &map;
-}
 
 std::string Text(int column, uint32_t selStart, uint32_t selEnd, uint64_t topLine,
                  uint32_t pageBytes)

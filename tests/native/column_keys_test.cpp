@@ -2,9 +2,9 @@
 
 #include "base/key_codes.h"
 
-#include <gtest/gtest.h>
+#include "half_width_map.h"
 
-#include <string.h>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -16,19 +16,6 @@ const int END = COLUMN_SELECT_TEXT_END;
 const int LINE0 = COLUMN_SELECT_LINE_0_END;
 const int LINE46 = COLUMN_SELECT_LINE_46_BREAK;
 const int BYTES = COLUMN_SELECT_BYTES;
-
-// The character column's map of a full page of printable bytes.
-const CharMap *FullPageMap()
-{
-    static CharCells cells;
-    static CharMap map;
-    unsigned char page[DUMP_PAGE_BYTES];
-    char text[CHAR_TEXT_BYTES];
-    memset(page, 'A', sizeof page);
-    SplitChars(CHAR_MODE_HALF_WIDTH, page, 0, DUMP_PAGE_BYTES, 0, 0, nullptr, &cells);
-    FormatCharColumn(&cells, DUMP_PAGE_BYTES, POSITION_BYTES, text, &map);
-    return &map;
-}
 
 struct KeyCase {
     const char *name;
@@ -48,7 +35,7 @@ void Check(const KeyCase &c, void (*rule)(const ColumnKeyInput *, ColumnKeyActio
 {
     SCOPED_TRACE(c.name);
     ColumnKeyInput in = {c.column, c.key, c.ctrl, c.selStart, c.selEnd, c.caretLine,
-                         c.topLine, c.lineCount, FullPageMap()};
+                         c.topLine, c.lineCount, HalfWidthMap(DUMP_PAGE_BYTES)};
     ColumnKeyAction out;
     rule(&in, &out);
     EXPECT_EQ(out.load, c.load);
@@ -216,7 +203,7 @@ TEST(ColumnKeys, CtrlGAndCtrlIAskForTheirCommandsInEitherColumn)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.column << " key " << c.key << " ctrl " << c.ctrl);
-        ColumnKeyInput in = {c.column, c.key, c.ctrl, 30, 30, 0, 10, 1000, FullPageMap()};
+        ColumnKeyInput in = {c.column, c.key, c.ctrl, 30, 30, 0, 10, 1000, HalfWidthMap(DUMP_PAGE_BYTES)};
         ColumnKeyAction out;
         ColumnKeyDown(&in, &out);
         EXPECT_EQ(out.openGoto, c.openGoto);
