@@ -129,15 +129,3 @@ size_t CharCopyText(const CharCells *cells, uint32_t first, uint32_t count, char
     }
     return length;
 }
-
-void CharSpan(const CharCells *cells, uint32_t count, uint32_t byte, uint32_t *first,
-              uint32_t *last)
-{
-    int16_t start = cells->start[byte];
-    uint32_t end = byte;
-    while (end + 1 < count && cells->start[end + 1] == start) {
-        ++end;
-    }
-    *first = start < 0 ? 0 : (uint32_t)start;
-    *last = end;
-}

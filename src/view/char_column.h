@@ -67,9 +67,4 @@ void CharByteSelection(const CharMap *map, uint32_t first, uint32_t count, uint3
 // when text is not null; returns its length either way.
 size_t CharCopyText(const CharCells *cells, uint32_t first, uint32_t count, char *text);
 
-// The first and last page bytes of the character holding byte, cut to the
-// page: a selection in the character column covers whole characters.
-void CharSpan(const CharCells *cells, uint32_t count, uint32_t byte, uint32_t *first,
-              uint32_t *last);
-
 #endif
